@@ -1,0 +1,39 @@
+#pragma once
+
+#include "RandomSource.h"
+#include "TaskOperand.h"
+
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// (a + jb) / (c + jd) = ((ac + bd) + j (cb - ad)) / (c² + d²); the user types
+// the three whole numbers of that unreduced fraction.
+struct DivisionTask {
+    TaskOperand dividend;
+    TaskOperand divisor;
+    int realNumerator;
+    int denominator;
+    int imagNumerator;
+};
+
+// Never gives a zero divisor: both operands are drawn again until it is nonzero.
+DivisionTask makeDivisionTask(RawValueSource& source);
+
+// The three answer fields as shown after a wrong answer: "-5", "5", "+ j (10)".
+struct DivisionAnswerTexts {
+    std::string realNumerator;
+    std::string denominator;
+    std::string imagNumerator;
+};
+DivisionAnswerTexts correctDivisionTexts(int realNumerator, int denominator, int imagNumerator);
+
+// Each typed field must be exactly the plain decimal text of its number.
+bool checkDivisionAnswer(int realNumerator, int denominator, int imagNumerator,
+                         std::string_view typedRealNumerator, std::string_view typedDenominator,
+                         std::string_view typedImagNumerator);
+
+inline constexpr std::string_view kDivisionWrongLabel = "Falsch, richtig ist:";
+
+} // namespace tessaro

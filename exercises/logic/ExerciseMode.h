@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tessaro {
+
+// The values are stable: they number the exercise menu entries.
+enum class ExerciseMode { None = 0, AddSubtract = 1, Modulus = 2, Multiply = 3, Divide = 4 };
+
+} // namespace tessaro

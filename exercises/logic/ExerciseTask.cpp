@@ -1,0 +1,64 @@
+#include "ExerciseTask.h"
+
+#include "ModulusTask.h"
+#include "TaskOperand.h"
+
+namespace tessaro {
+
+namespace {
+
+ExerciseTask makeAddSubtractTask(RawValueSource& source)
+{
+    const TaskOperand a = drawOperand(source, 100);
+    const TaskOperand b = drawOperand(source, 100);
+    const int operation = drawScaled(source, 4);
+    if (operation == 1 || operation == 2)
+        return {a.text + " + " + b.text, formatCartesian(a.re + b.re, a.im + b.im)};
+    return {a.text + " - " + b.text, formatCartesian(a.re - b.re, a.im - b.im)};
+}
+
+ExerciseTask makeMultiplyTask(RawValueSource& source)
+{
+    const TaskOperand a = drawOperand(source, 10);
+    const TaskOperand b = drawOperand(source, 10);
+    const int re = a.re * b.re - a.im * b.im;
+    const int im = a.re * b.im + a.im * b.re;
+    return {a.text + " * " + b.text, formatCartesian(re, im)};
+}
+
+} // namespace
+
+std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source)
+{
+    switch (mode) {
+    case ExerciseMode::AddSubtract:
+        return makeAddSubtractTask(source);
+    case ExerciseMode::Modulus:
+        return makeModulusTask(source);
+    case ExerciseMode::Multiply:
+        return makeMultiplyTask(source);
+    case ExerciseMode::None:
+    case ExerciseMode::Divide:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::string formatCartesian(int re, int im)
+{
+    if (im >= 0)
+        return std::to_string(re) + "+j" + std::to_string(im);
+    return std::to_string(re) + "-j" + std::to_string(-im);
+}
+
+bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer)
+{
+    return typed == expectedAnswer;
+}
+
+std::string wrongFeedback(std::string_view expectedAnswer)
+{
+    return "Falsch: " + std::string(expectedAnswer) + " ist richtig!";
+}
+
+} // namespace tessaro

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ExerciseMode.h"
+#include "RandomSource.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaro {
+
+// A task with one typed answer: the text shown and the one answer text accepted.
+struct ExerciseTask {
+    std::string taskText;
+    std::string expectedAnswer;
+};
+
+// Draws a task for the add/subtract, modulus or multiply exercise. The divide
+// exercise has its own task type (DivisionTask.h); None and Divide give
+// nullopt without drawing, so the random sequence is left untouched.
+std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source);
+
+// The answer form a user has to type: "3+j4", "-49-j3", "7+j0".
+std::string formatCartesian(int re, int im);
+
+// Only the exact text counts: no trimming, no alternative notations.
+bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer);
+
+inline constexpr std::string_view kRightFeedback = "Richtig!!";
+std::string wrongFeedback(std::string_view expectedAnswer);
+
+} // namespace tessaro

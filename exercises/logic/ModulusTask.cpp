@@ -1,0 +1,43 @@
+#include "ModulusTask.h"
+
+#include "WholeNumberText.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace tessaro {
+
+namespace {
+
+constexpr std::array<std::pair<int, int>, 10> kModulusPairs{{
+    {3, 4}, {4, 3}, {6, 8}, {8, 6}, {5, 12}, {12, 5}, {15, 8}, {8, 15}, {9, 12}, {12, 9},
+}};
+
+std::pair<int, int> drawModulusParts(RawValueSource& source)
+{
+    const int kind = drawScaled(source, 10);
+    if (kind <= 6) {
+        auto [x, y] = kModulusPairs[static_cast<std::size_t>(drawScaled(source, 9))];
+        if (drawScaled(source, 4) <= 1)
+            y = -y;
+        return {x, y};
+    }
+    if (kind <= 8)
+        return {drawScaled(source, 20), 0};
+    return {0, drawScaled(source, 20)};
+}
+
+} // namespace
+
+ExerciseTask makeModulusTask(RawValueSource& source)
+{
+    // The form is drawn first but only decides the sign shown in the text.
+    const bool plusForm = drawScaled(source, 4) <= 2;
+    const auto [x, y] = drawModulusParts(source);
+    const char* sign = plusForm ? "  +  j (" : "  -  j (";
+    const double modulus = std::sqrt(static_cast<double>(x * x + y * y));
+    return {std::to_string(x) + sign + std::to_string(y) + ")", formatWhole(modulus)};
+}
+
+} // namespace tessaro

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ExerciseTask.h"
+
+namespace tessaro {
+
+// Draws a number whose modulus is a whole number: a Pythagorean pair or a
+// purely real or purely imaginary one.
+ExerciseTask makeModulusTask(RawValueSource& source);
+
+} // namespace tessaro

@@ -1,0 +1,44 @@
+#include "ScoreTally.h"
+
+#include "WholeNumberText.h"
+
+namespace tessaro {
+
+namespace {
+std::string percentLabel(double percent) { return formatWhole(percent) + " Prozent richtig"; }
+}
+
+void ScoreTally::countAnswer() { answered_ += 1; }
+
+void ScoreTally::addRight()
+{
+    right_ += 1;
+    rightText_ = formatWhole(right_);
+}
+
+void ScoreTally::addWrong()
+{
+    wrong_ += 1;
+    wrongText_ = std::to_string(wrong_);
+}
+
+void ScoreTally::updatePercent()
+{
+    // Called after countAnswer(); the guard only keeps a premature call from dividing by zero.
+    percent_ = answered_ > 0 ? right_ / answered_ * 100 : 0;
+    percentText_ = percentLabel(percent_);
+}
+
+void ScoreTally::reset()
+{
+    answered_ = 0;
+    right_ = 0;
+    wrong_ = 0;
+    percent_ = 0;
+    // The texts show the zeroed counts just as after any other change.
+    rightText_ = formatWhole(right_);
+    wrongText_ = std::to_string(wrong_);
+    percentText_ = percentLabel(percent_);
+}
+
+} // namespace tessaro
