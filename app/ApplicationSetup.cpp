@@ -1,0 +1,18 @@
+#include "ApplicationSetup.h"
+
+#include "DialogMetrics.h"
+#include "ProgramInfo.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace tessaro {
+
+void setUpApplication(QApplication& application) {
+    QApplication::setApplicationName(QString::fromUtf8(kProgramName));
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(dialogFont());
+}
+
+}  // namespace tessaro

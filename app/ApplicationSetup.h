@@ -1,0 +1,10 @@
+#pragma once
+
+class QApplication;
+
+namespace tessaro {
+
+// The program's name, and the same widget style and font on every desktop.
+void setUpApplication(QApplication& application);
+
+}  // namespace tessaro

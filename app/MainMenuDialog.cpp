@@ -1,0 +1,89 @@
+#include "MainMenuDialog.h"
+
+#include "AboutDialog.h"
+#include "Rechnen1.h"
+#include "Rechnen2.h"
+#include "ProgramState.h"
+#include "RulesMenu.h"
+#include "ScreenOpener.h"
+#include "Templates.h"
+
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include <ctime>
+
+namespace tessaro {
+
+namespace {
+constexpr int kPractiseButton = 1000;
+constexpr int kRulesButton = 1001;
+constexpr int kAboutButton = 1006;
+}  // namespace
+
+MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(templates::mainMenu(), parent) {
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icon130.png")));
+    bindModeButton(1002, ExerciseMode::AddSubtract);
+    bindModeButton(1003, ExerciseMode::Modulus);
+    bindModeButton(1004, ExerciseMode::Multiply);
+    bindModeButton(1005, ExerciseMode::Divide);
+    connect(control<QPushButton>(kPractiseButton), &QPushButton::clicked, this, &MainMenuDialog::practise);
+    connect(control<QPushButton>(kRulesButton), &QPushButton::clicked, this, [] { openScreen<Regeln>(); });
+    connect(control<QPushButton>(kAboutButton), &QPushButton::clicked, this, [] { openScreen<AboutDialog>(); });
+    createSystemMenu();
+}
+
+void MainMenuDialog::bindModeButton(int id, ExerciseMode mode) {
+    connect(control<QRadioButton>(id), &QRadioButton::clicked, this, [mode] { programState().currentMode = mode; });
+}
+
+// Window managers on Linux take no entries of a program, so the menu of the window is our own.
+void MainMenuDialog::createSystemMenu() {
+    systemMenu_ = new QMenu(this);
+    systemMenu_->addAction(QStringLiteral("Minimieren"), this, &QWidget::showMinimized);
+    systemMenu_->addAction(QStringLiteral("Schließen"), this, &QDialog::reject);
+    systemMenu_->addSeparator();
+    systemMenu_->addAction(QStringLiteral("&Info über Tessaro..."), this, [] { openScreen<AboutDialog>(); });
+
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { systemMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+}
+
+void MainMenuDialog::contextMenuEvent(QContextMenuEvent* event) { systemMenu_->popup(event->globalPos()); }
+
+void MainMenuDialog::paintEvent(QPaintEvent* event) {
+    TemplateDialog::paintEvent(event);
+    ProgramState& state = programState();
+    state.random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (state.currentMode == ExerciseMode::None)
+        state.tally.reset();
+}
+
+void MainMenuDialog::practise() {
+    ProgramState& state = programState();
+    switch (state.currentMode) {
+    case ExerciseMode::AddSubtract:
+    case ExerciseMode::Modulus:
+    case ExerciseMode::Multiply:
+        openScreen<Rechnen1>();
+        state.firstTaskShown = false;
+        break;
+    case ExerciseMode::Divide:
+        openScreen<Rechnen2>();
+        state.firstTaskShown = false;
+        break;
+    case ExerciseMode::None: {
+        QMessageBox refusal(QMessageBox::Critical, QApplication::applicationName(),
+                            QStringLiteral("Kein Übungsmodus gewählt!!"), QMessageBox::Ok, this);
+        refusal.exec();
+        break;
+    }
+    }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,22 @@
+#include "PaintedText.h"
+
+#include "ScreenColours.h"
+
+#include <QPainter>
+
+namespace tessaro {
+
+void drawPaintedText(QPainter& painter, QPoint topLeft, const QString& text, const QFont& font,
+                     const QColor& colour) {
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(kScreenBackground);
+    const int width = painter.fontMetrics().horizontalAdvance(text);
+    const int height = painter.fontMetrics().height();
+    painter.drawText(QRect(topLeft, QSize(width, height)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    painter.restore();
+}
+
+}  // namespace tessaro

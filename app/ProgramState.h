@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ExerciseMode.h"
+#include "RandomSource.h"
+#include "ScoreTally.h"
+
+#include <string>
+
+namespace tessaro {
+
+// What the screens share for the whole run; nothing of it is ever saved.
+struct ProgramState {
+    ExerciseMode currentMode = ExerciseMode::None;
+    bool firstTaskShown = false;
+    ScoreTally tally;
+    std::string expectedAnswer;  // of the first exercise screen's current task
+    RandomSource random{1};
+};
+
+ProgramState& programState();
+
+// Back to the state at program start; for tests.
+void resetProgramState();
+
+}  // namespace tessaro

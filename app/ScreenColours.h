@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+
+class QPalette;
+class QWidget;
+
+namespace tessaro {
+
+inline const QColor kScreenBackground{224, 223, 227};
+inline const QColor kTitleRed{215, 56, 53};
+inline const QColor kWrongRed{255, 0, 0};
+inline const QColor kRightGreen{69, 112, 52};
+
+// Black text on the screen background, for a dialog and for its texts and fields; push buttons keep the
+// toolkit's colours.
+void applyScreenColours(QWidget& widget);
+
+// Gives a field its own text colour on the screen background.
+void setTextColour(QWidget& field, const QColor& colour);
+
+}  // namespace tessaro

@@ -1,0 +1,160 @@
+#include "TemplateDialog.h"
+
+#include "DialogMetrics.h"
+#include "EtchedGroupBox.h"
+#include "MultiLineButton.h"
+#include "PixmapLoading.h"
+#include "ScreenColours.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace tessaro {
+
+namespace {
+
+bool has(const ControlTemplate& entry, unsigned flag) { return (entry.style & flag) != 0; }
+
+Qt::Alignment horizontalAlignment(const ControlTemplate& entry) {
+    if (has(entry, style::AlignCenter))
+        return Qt::AlignHCenter;
+    if (has(entry, style::AlignRight))
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+Qt::WindowFlags frameFlags(FrameKind frame) {
+    const Qt::WindowFlags common = Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame == FrameKind::MainWindow)
+        return Qt::Window | common | Qt::WindowMinimizeButtonHint;
+    return Qt::Dialog | common | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+QPushButton* createPushButton(const ControlTemplate& entry, QWidget* parent) {
+    const QString caption = QString::fromUtf8(entry.text);
+    QPushButton* button = has(entry, style::MultiLine) ? new MultiLineButton(caption, parent)
+                                                       : new QPushButton(caption, parent);
+    button->setAutoDefault(true);
+    button->setDefault(has(entry, style::DefaultButton));
+    return button;
+}
+
+QLineEdit* createEdit(const ControlTemplate& entry, QWidget* parent) {
+    auto* edit = new QLineEdit(QString::fromUtf8(entry.text), parent);
+    edit->setFrame(has(entry, style::Border));
+    edit->setReadOnly(has(entry, style::ReadOnly));
+    edit->setAlignment(horizontalAlignment(entry) | Qt::AlignVCenter);
+    return edit;
+}
+
+QLabel* createStaticText(const ControlTemplate& entry, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(entry.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(horizontalAlignment(entry) | Qt::AlignTop);
+    return label;
+}
+
+// Pictures and icons keep their own pixel size; the template gives only their place.
+QLabel* createImage(const ControlTemplate& entry, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    const QPixmap pixmap = loadCrispPixmap(QString::fromUtf8(entry.text));
+    label->setPixmap(pixmap);
+    label->setProperty("resourcePath", QString::fromUtf8(entry.text));
+    return label;
+}
+
+EtchedGroupBox* createGroupBox(const ControlTemplate& entry, QWidget* parent) {
+    auto* box = new EtchedGroupBox(QString::fromUtf8(entry.text), parent);
+    // Only a frame: the controls it surrounds are its siblings and must stay clickable.
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return box;
+}
+
+Qt::FocusPolicy templateFocusPolicy(const ControlTemplate& entry) {
+    switch (entry.kind) {
+    case ControlKind::StaticText:
+    case ControlKind::StaticIcon:
+    case ControlKind::StaticPicture:
+    case ControlKind::GroupBox:
+        return Qt::NoFocus;
+    default:
+        return has(entry, style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    }
+}
+
+}  // namespace
+
+TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent, frameFlags(dialogTemplate.frame)), template_(dialogTemplate) {
+    setWindowTitle(QString::fromUtf8(dialogTemplate.title));
+    setFont(dialogFont());
+    applyScreenColours(*this);
+    setAutoFillBackground(true);
+    const QSize size = dialogSizeInPixels(dialogTemplate.width, dialogTemplate.height);
+    if (dialogTemplate.frame == FrameKind::Modal)
+        setFixedSize(size);
+    else
+        resize(size);
+    buildControls();
+}
+
+void TemplateDialog::buildControls() {
+    QWidget* previousInTabOrder = nullptr;
+    for (const ControlTemplate& entry : template_.controls) {
+        QWidget* widget = createControl(entry);
+        const QRect place = toPixels(entry.rect);
+        if (entry.kind == ControlKind::StaticIcon || entry.kind == ControlKind::StaticPicture)
+            widget->setGeometry(QRect(place.topLeft(), widget->sizeHint()));
+        else
+            widget->setGeometry(place);
+        widget->setFocusPolicy(templateFocusPolicy(entry));
+        // The desktop theme may give a class of control colours of its own; only buttons keep them.
+        if (!qobject_cast<QPushButton*>(widget))
+            applyScreenColours(*widget);
+        if (entry.kind == ControlKind::GroupBox)
+            widget->lower();
+        else
+            // Opaque controls repaint alone: a changed text or focus must not repaint the screen beneath,
+            // whose paint handler acts as well as draws.
+            widget->setAutoFillBackground(true);
+        widget->setBackgroundRole(entry.kind == ControlKind::Edit ? QPalette::Base : QPalette::Window);
+        if (entry.id != kNoId)
+            controls_.insert(entry.id, widget);
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previousInTabOrder)
+                setTabOrder(previousInTabOrder, widget);
+            previousInTabOrder = widget;
+        }
+    }
+}
+
+QWidget* TemplateDialog::createControl(const ControlTemplate& entry) {
+    switch (entry.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::PictureButton: {
+        QPushButton* button = createPushButton(entry, this);
+        if (entry.id == kOkId)
+            connect(button, &QPushButton::clicked, this, &QDialog::accept);
+        else if (entry.id == kCancelId)
+            connect(button, &QPushButton::clicked, this, &QDialog::reject);
+        return button;
+    }
+    case ControlKind::RadioButton:
+        return new QRadioButton(QString::fromUtf8(entry.text), this);
+    case ControlKind::GroupBox:
+        return createGroupBox(entry, this);
+    case ControlKind::StaticText:
+        return createStaticText(entry, this);
+    case ControlKind::StaticIcon:
+    case ControlKind::StaticPicture:
+        return createImage(entry, this);
+    case ControlKind::Edit:
+        return createEdit(entry, this);
+    }
+    return nullptr;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,17 @@
+#include "TrainerApp.h"
+
+#include "ApplicationSetup.h"
+#include "MainMenuDialog.h"
+
+namespace tessaro {
+
+TrainerApp::TrainerApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+int TrainerApp::start() {
+    setUpApplication(*this);
+    MainMenuDialog mainMenu;
+    mainMenu.exec();
+    return 0;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+
+namespace tessaro {
+
+// The application object: it runs the main menu, and the program ends when the main menu closes.
+class TrainerApp : public QApplication {
+    Q_OBJECT
+public:
+    TrainerApp(int& argc, char** argv);
+
+    int start();
+};
+
+}  // namespace tessaro

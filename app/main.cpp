@@ -1,0 +1,6 @@
+#include "TrainerApp.h"
+
+int main(int argc, char** argv) {
+    tessaro::TrainerApp app(argc, argv);
+    return app.start();
+}

@@ -1,0 +1,176 @@
+#include "Rechnen1.h"
+
+#include "DialogMetrics.h"
+#include "ExerciseTask.h"
+#include "PaintedText.h"
+#include "ProgramState.h"
+#include "RulePages.h"
+#include "ScreenColours.h"
+#include "ScreenOpener.h"
+#include "Templates.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace tessaro;
+
+namespace {
+
+constexpr int kFieldFontWeight = 670;
+
+struct ModeHeading {
+    QPoint titlePosition;
+    const char* title;
+    std::initializer_list<const char*> hintLines;
+};
+
+const ModeHeading* headingOf(ExerciseMode mode) {
+    static const ModeHeading addSubtract{
+        {200, 40},
+        "Additions - / Subtraktions - Modus",
+        {"Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,", "also ohne jegliche Leerzeichen oder Klammern."}};
+    static const ModeHeading modulus{{250, 40},
+                                     "Betrags - Modus        ",
+                                     {"Aus Grund der Berechenbarkeit ohne Taschenrechner",
+                                      "treten nur ganzzahlige Ergebnisse auf.",
+                                      "Deshalb ist die Anzahl der möglichen Übungsaufgaben",
+                                      "dementsprechend beschränkt."}};
+    static const ModeHeading multiply{
+        {250, 40},
+        "Multiplikations - Modus",
+        {"Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,", "also ohne jegliche Leerzeichen oder Klammern."}};
+    switch (mode) {
+    case ExerciseMode::AddSubtract:
+        return &addSubtract;
+    case ExerciseMode::Modulus:
+        return &modulus;
+    case ExerciseMode::Multiply:
+        return &multiply;
+    default:
+        return nullptr;
+    }
+}
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+Rechnen1::Rechnen1(QWidget* parent)
+    : TemplateDialog(templates::firstExercise(), parent),
+      computeButton_(control<QPushButton>(1002)),
+      taskField_(control<QLineEdit>(1001)),
+      answerField_(control<QLineEdit>(1012)),
+      wrongMessageField_(control<QLineEdit>(1013)),
+      percentField_(control<QLineEdit>(1005)),
+      rightCountField_(control<QLineEdit>(1006)),
+      wrongCountField_(control<QLineEdit>(1007)),
+      newTaskButton_(control<QPushButton>(1015)),
+      rightMessageField_(control<QLineEdit>(1014)),
+      ruleButton_(control<QPushButton>(1028)),
+      fieldFont_(arialFont(18, kFieldFontWeight)) {
+    setTextColour(*wrongMessageField_, kWrongRed);
+    setTextColour(*rightMessageField_, kRightGreen);
+    for (QLineEdit* field : {taskField_, answerField_, wrongMessageField_, rightMessageField_})
+        field->setFont(fieldFont_);
+
+    connect(newTaskButton_, &QPushButton::clicked, this, &Rechnen1::startNewTask);
+    connect(computeButton_, &QPushButton::clicked, this, &Rechnen1::evaluateAnswer);
+    connect(control<QPushButton>(1009), &QPushButton::clicked, this, &Rechnen1::resetEvaluation);
+    connect(ruleButton_, &QPushButton::clicked, this, &Rechnen1::showRulePage);
+}
+
+void Rechnen1::paintEvent(QPaintEvent* event) {
+    TemplateDialog::paintEvent(event);
+    {
+        QPainter painter(this);
+        drawPaintedText(painter, {305, 150}, QStringLiteral("="), arialFont(24), Qt::black);
+        paintModeTitleAndHint(painter);
+    }
+    ProgramState& state = programState();
+    if (!state.firstTaskShown)
+        startNewTask();
+    state.firstTaskShown = true;
+    answerField_->setFocus();
+}
+
+void Rechnen1::paintModeTitleAndHint(QPainter& painter) const {
+    const ModeHeading* heading = headingOf(programState().currentMode);
+    if (!heading)
+        return;
+    drawPaintedText(painter, heading->titlePosition, QString::fromUtf8(heading->title), arialFont(24), kTitleRed);
+    QFont underlined = arialFont(14);
+    underlined.setUnderline(true);
+    drawPaintedText(painter, {400, 200}, QStringLiteral("Hinweis:"), underlined, Qt::black);
+    int y = 215;
+    for (const char* line : heading->hintLines) {
+        drawPaintedText(painter, {400, y}, QString::fromUtf8(line), arialFont(14), Qt::black);
+        y += 15;
+    }
+}
+
+void Rechnen1::showTally() {
+    const ScoreTally& tally = programState().tally;
+    rightCountField_->setText(fromStd(tally.rightText()));
+    wrongCountField_->setText(fromStd(tally.wrongText()));
+    percentField_->setText(fromStd(tally.percentText()));
+}
+
+void Rechnen1::startNewTask() {
+    answerField_->clear();
+    wrongMessageField_->clear();
+    rightMessageField_->clear();
+    showTally();
+    answerField_->setFocus();
+    ProgramState& state = programState();
+    if (const auto task = makeTask(state.currentMode, state.random)) {
+        taskField_->setText(fromStd(task->taskText));
+        state.expectedAnswer = task->expectedAnswer;
+    }
+}
+
+void Rechnen1::evaluateAnswer() {
+    ProgramState& state = programState();
+    state.tally.countAnswer();
+    const std::string typed = answerField_->text().toStdString();
+    if (isRightAnswer(typed, state.expectedAnswer)) {
+        answerField_->clear();
+        state.tally.addRight();
+        state.tally.updatePercent();
+        showTally();
+        startNewTask();
+        rightMessageField_->setText(QString::fromUtf8(kRightFeedback.data(), kRightFeedback.size()));
+        answerField_->setFocus();
+    } else {
+        const QString message = fromStd(wrongFeedback(state.expectedAnswer));
+        rightMessageField_->clear();
+        wrongMessageField_->setText(message);
+        state.tally.addWrong();
+        state.tally.updatePercent();
+        showTally();
+        newTaskButton_->setFocus();
+    }
+}
+
+void Rechnen1::resetEvaluation() {
+    programState().tally.reset();
+    showTally();
+    startNewTask();
+}
+
+void Rechnen1::showRulePage() {
+    switch (programState().currentMode) {
+    case ExerciseMode::AddSubtract:
+        openScreen<Addition>();
+        break;
+    case ExerciseMode::Modulus:
+        openScreen<Betrag>();
+        break;
+    case ExerciseMode::Multiply:
+        openScreen<Multiplikatioin>();
+        break;
+    default:
+        break;
+    }
+    answerField_->setFocus();
+}

@@ -1,0 +1,155 @@
+#include "Rechnen2.h"
+
+#include "DialogMetrics.h"
+#include "DivisionTask.h"
+#include "ExerciseTask.h"
+#include "PaintedText.h"
+#include "ProgramState.h"
+#include "RulePages.h"
+#include "ScreenColours.h"
+#include "ScreenOpener.h"
+#include "Templates.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace tessaro;
+
+namespace {
+
+constexpr int kFieldFontWeight = 670;
+constexpr int kInputLength = 4;  // a minus sign and three digits
+constexpr int kBarY = 168;
+constexpr int kCorrectAnswerBarY = 372;
+
+QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A one-pixel line from x `from` up to, but not including, x `to`.
+void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from, y, to - 1, y); }
+
+}  // namespace
+
+Rechnen2::Rechnen2(QWidget* parent)
+    : TemplateDialog(templates::secondExercise(), parent),
+      computeButton_(control<QPushButton>(1021)),
+      realNumeratorInput_(control<QLineEdit>(1012)),
+      denominatorInput_(control<QLineEdit>(1020)),
+      imagNumeratorInput_(control<QLineEdit>(1013)),
+      percentField_(control<QLineEdit>(1005)),
+      rightCountField_(control<QLineEdit>(1006)),
+      wrongCountField_(control<QLineEdit>(1007)),
+      dividendField_(control<QLineEdit>(1025)),
+      divisorField_(control<QLineEdit>(1026)),
+      wrongLabelField_(control<QLineEdit>(1027)),
+      correctRealNumeratorField_(control<QLineEdit>(1014)),
+      correctDenominatorField_(control<QLineEdit>(1022)),
+      rightMessageField_(control<QLineEdit>(1028)),
+      correctImagNumeratorField_(control<QLineEdit>(1015)),
+      ruleButton_(control<QPushButton>(1029)),
+      fieldFont_(arialFont(18, kFieldFontWeight)) {
+    setTextColour(*wrongLabelField_, kWrongRed);
+    setTextColour(*rightMessageField_, kRightGreen);
+    for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
+        input->setMaxLength(kInputLength);
+    for (QLineEdit* field : {dividendField_, divisorField_, realNumeratorInput_, denominatorInput_, imagNumeratorInput_,
+                             wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_,
+                             correctImagNumeratorField_, rightMessageField_})
+        field->setFont(fieldFont_);
+
+    connect(control<QPushButton>(1010), &QPushButton::clicked, this, &Rechnen2::startNewTask);
+    connect(computeButton_, &QPushButton::clicked, this, &Rechnen2::evaluateAnswer);
+    connect(control<QPushButton>(1024), &QPushButton::clicked, this, &Rechnen2::resetEvaluation);
+    connect(ruleButton_, &QPushButton::clicked, this, &Rechnen2::showRulePage);
+}
+
+void Rechnen2::paintEvent(QPaintEvent* event) {
+    TemplateDialog::paintEvent(event);
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1));
+        drawBar(painter, 220, 400, kBarY);
+        drawBar(painter, 40, 165, kBarY);
+        const QFont signFont = arialFont(24);
+        drawPaintedText(painter, {250, 40}, QStringLiteral("Divisions - Modus"), signFont, kTitleRed);
+        drawPaintedText(painter, {300, 130}, QStringLiteral("+ j"), signFont, Qt::black);
+        drawPaintedText(painter, {185, 157}, QStringLiteral("="), signFont, Qt::black);
+        if (correctAnswerShown_)
+            drawBar(painter, 260, 420, kCorrectAnswerBarY);
+    }
+    showTally();
+    ProgramState& state = programState();
+    if (!state.firstTaskShown)
+        startNewTask();
+    state.firstTaskShown = true;
+}
+
+void Rechnen2::showTally() {
+    const ScoreTally& tally = programState().tally;
+    rightCountField_->setText(fromStd(tally.rightText()));
+    wrongCountField_->setText(fromStd(tally.wrongText()));
+    percentField_->setText(fromStd(tally.percentText()));
+}
+
+void Rechnen2::startNewTask() {
+    if (!lastAnswerRight_)
+        rightMessageField_->clear();
+    lastAnswerRight_ = false;
+    for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
+        input->clear();
+    correctAnswerShown_ = false;
+    update();
+    for (QLineEdit* field : {wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_,
+                             correctImagNumeratorField_})
+        field->clear();
+    const DivisionTask task = makeDivisionTask(programState().random);
+    dividendField_->setText(fromStd(task.dividend.text));
+    divisorField_->setText(fromStd(task.divisor.text));
+    realNumeratorInput_->setFocus();
+    realNumerator_ = task.realNumerator;
+    denominator_ = task.denominator;
+    imagNumerator_ = task.imagNumerator;
+}
+
+void Rechnen2::evaluateAnswer() {
+    ScoreTally& tally = programState().tally;
+    tally.countAnswer();
+    const bool right =
+        checkDivisionAnswer(realNumerator_, denominator_, imagNumerator_, realNumeratorInput_->text().toStdString(),
+                            denominatorInput_->text().toStdString(), imagNumeratorInput_->text().toStdString());
+    if (right) {
+        rightMessageField_->setText(fromStd(kRightFeedback));
+        for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
+            input->clear();
+        lastAnswerRight_ = true;
+        startNewTask();
+        tally.addRight();
+    } else {
+        rightMessageField_->clear();
+        showCorrectAnswer();
+        tally.addWrong();
+    }
+    tally.updatePercent();
+    showTally();
+}
+
+void Rechnen2::showCorrectAnswer() {
+    const DivisionAnswerTexts texts = correctDivisionTexts(realNumerator_, denominator_, imagNumerator_);
+    wrongLabelField_->setText(fromStd(kDivisionWrongLabel));
+    correctRealNumeratorField_->setText(fromStd(texts.realNumerator));
+    correctDenominatorField_->setText(fromStd(texts.denominator));
+    correctImagNumeratorField_->setText(fromStd(texts.imagNumerator));
+    correctAnswerShown_ = true;
+    update();
+}
+
+void Rechnen2::resetEvaluation() {
+    programState().tally.reset();
+    showTally();
+    startNewTask();
+}
+
+void Rechnen2::showRulePage() {
+    openScreen<Division>();
+    realNumeratorInput_->setFocus();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "TemplateDialog.h"
+
+#include <QFont>
+
+class QLineEdit;
+class QPushButton;
+
+// The exercise screen of division: the task and the answer as fractions, the answer in three fields.
+// Its class name is its runtime class name, so it lives outside any namespace.
+class Rechnen2 : public tessaro::TemplateDialog {
+    Q_OBJECT
+public:
+    explicit Rechnen2(QWidget* parent = nullptr);
+
+    void startNewTask();
+    void evaluateAnswer();
+    void resetEvaluation();
+    void showRulePage();
+
+    bool correctAnswerShown() const { return correctAnswerShown_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void showTally();
+    void showCorrectAnswer();
+
+    QPushButton* computeButton_;
+    QLineEdit* realNumeratorInput_;
+    QLineEdit* denominatorInput_;
+    QLineEdit* imagNumeratorInput_;
+    QLineEdit* percentField_;
+    QLineEdit* rightCountField_;
+    QLineEdit* wrongCountField_;
+    QLineEdit* dividendField_;
+    QLineEdit* divisorField_;
+    QLineEdit* wrongLabelField_;
+    QLineEdit* correctRealNumeratorField_;
+    QLineEdit* correctDenominatorField_;
+    QLineEdit* rightMessageField_;
+    QLineEdit* correctImagNumeratorField_;
+    QPushButton* ruleButton_;
+
+    int realNumerator_ = 0;
+    int denominator_ = 0;
+    int imagNumerator_ = 0;
+    bool lastAnswerRight_ = false;
+    bool correctAnswerShown_ = false;
+    QFont fieldFont_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TemplateDialog.h"
+
+// The rules menu: one "Ansehen!" button for each rule page.
+class Regeln : public tessaro::TemplateDialog {
+    Q_OBJECT
+public:
+    explicit Regeln(QWidget* parent = nullptr);
+
+private:
+    template <class Page>
+    void bindPageButton(int id);
+};
