@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian 12 packages that building, running and testing Tessaro need and that are missing.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  qt6-base-dev
+  libgl-dev
+  libgtest-dev
+  fonts-liberation2
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

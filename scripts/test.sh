@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs the whole test suite headless.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" -DTESSARO_WERROR=ON
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$root/build" --output-on-failure -j2
