@@ -37,7 +37,7 @@ QPushButton* createPushButton(const ControlTemplate& entry, QWidget* parent) {
     QPushButton* button = has(entry, style::MultiLine) ? new MultiLineButton(caption, parent)
                                                        : new QPushButton(caption, parent);
     button->setAutoDefault(true);
-    button->setDefault(has(entry, style::DefaultButton));
+    button->setProperty(kDefaultStyleProperty, has(entry, style::DefaultButton));
     return button;
 }
 
@@ -102,6 +102,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
 }
 
 void TemplateDialog::buildControls() {
+    QWidget* firstInTabOrder = nullptr;
     QWidget* previousInTabOrder = nullptr;
     for (const ControlTemplate& entry : template_.controls) {
         QWidget* widget = createControl(entry);
@@ -127,8 +128,19 @@ void TemplateDialog::buildControls() {
             if (previousInTabOrder)
                 setTabOrder(previousInTabOrder, widget);
             previousInTabOrder = widget;
+            if (!firstInTabOrder && (widget->focusPolicy() & Qt::TabFocus))
+                firstInTabOrder = widget;
         }
     }
+    // Enter presses the first button of default style, unless another button has the focus.
+    for (const ControlTemplate& entry : template_.controls)
+        if (has(entry, style::DefaultButton)) {
+            control<QPushButton>(entry.id)->setDefault(true);
+            break;
+        }
+    // A screen opens with the focus on its first control in tab order.
+    if (firstInTabOrder)
+        firstInTabOrder->setFocus();
 }
 
 QWidget* TemplateDialog::createControl(const ControlTemplate& entry) {

@@ -1,0 +1,46 @@
+#include "ScreenTesting.h"
+
+#include "ProgramState.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace tessaro::testing {
+
+void ScreenTest::SetUp() { resetProgramState(); }
+
+void showAndPaint(QWidget& screen) {
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    QApplication::processEvents();
+}
+
+void repaintNow(QWidget& screen) {
+    screen.repaint();
+    QApplication::processEvents();
+}
+
+QString shownText(const QWidget& control) {
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (auto* box = qobject_cast<const QGroupBox*>(&control))
+        return box->title();
+    if (auto* edit = qobject_cast<const QLineEdit*>(&control))
+        return edit->text();
+    return {};
+}
+
+QImage screenImage(QWidget& screen) {
+    QImage image = screen.grab().toImage();
+    if (image.devicePixelRatio() != 1.0)
+        image = image.scaled(screen.size());
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace tessaro::testing
