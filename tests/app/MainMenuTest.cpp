@@ -78,7 +78,7 @@ TEST_F(MainMenuTest, PractiseWithoutAModeRefusesEveryTime) {
         EXPECT_EQ(caption, QStringLiteral("Tessaro"));
         EXPECT_EQ(icon, QMessageBox::Critical);
         EXPECT_EQ(buttonCount, 1);
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), menu.get());
     }
 }
 

@@ -14,6 +14,7 @@ namespace tessaro::testing {
 void ScreenTest::SetUp() { resetProgramState(); }
 
 void showAndPaint(QWidget& screen) {
+    screen.setWindowModality(Qt::ApplicationModal);
     screen.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
     QApplication::processEvents();

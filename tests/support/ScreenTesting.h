@@ -14,7 +14,7 @@ protected:
     void SetUp() override;
 };
 
-// Shows a screen and waits until it has been painted.
+// Shows a screen modally, as the program runs every screen, and waits until it has been painted.
 void showAndPaint(QWidget& screen);
 
 // A fresh paint of a screen, as when it is uncovered.
