@@ -1,0 +1,17 @@
+#include "SystemColours.h"
+
+namespace tessaro {
+
+SystemColours systemColours(const QPalette& palette) {
+    const auto colour = [&palette](QPalette::ColorRole role) { return palette.color(QPalette::Active, role); };
+    return {
+        .buttonFace = colour(QPalette::Button),
+        .buttonText = colour(QPalette::ButtonText),
+        .highlight = colour(QPalette::Light),
+        .light3d = colour(QPalette::Midlight),
+        .shadow = colour(QPalette::Dark),
+        .darkShadow = colour(QPalette::Shadow),
+    };
+}
+
+}  // namespace tessaro
