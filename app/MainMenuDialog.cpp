@@ -3,6 +3,8 @@
 #include "AboutDialog.h"
 #include "Rechnen1.h"
 #include "Rechnen2.h"
+#include "PictureButton.h"
+#include "PictureButtonSetup.h"
 #include "ProgramState.h"
 #include "RulesMenu.h"
 #include "ScreenOpener.h"
@@ -28,6 +30,8 @@ constexpr int kAboutButton = 1006;
 
 MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(templates::mainMenu(), parent) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon130.png")));
+    setUpPictureButton(*control<PictureButton>(kRulesButton), 150, QColor(204, 255, 255));
+    setUpPictureButton(*control<PictureButton>(kPractiseButton), 152, QColor(250, 255, 204));
     bindModeButton(1002, ExerciseMode::AddSubtract);
     bindModeButton(1003, ExerciseMode::Modulus);
     bindModeButton(1004, ExerciseMode::Multiply);

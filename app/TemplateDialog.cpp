@@ -1,8 +1,11 @@
 #include "TemplateDialog.h"
 
+#include "ButtonStyle.h"
 #include "DialogMetrics.h"
 #include "EtchedGroupBox.h"
 #include "MultiLineButton.h"
+#include "PictureButton.h"
+#include "PictureTexts.h"
 #include "PixmapLoading.h"
 #include "ScreenColours.h"
 
@@ -34,10 +37,17 @@ Qt::WindowFlags frameFlags(FrameKind frame) {
 
 QPushButton* createPushButton(const ControlTemplate& entry, QWidget* parent) {
     const QString caption = QString::fromUtf8(entry.text);
-    QPushButton* button = has(entry, style::MultiLine) ? new MultiLineButton(caption, parent)
-                                                       : new QPushButton(caption, parent);
+    QPushButton* button = nullptr;
+    if (entry.kind == ControlKind::PictureButton)
+        button = new PictureButton(caption, parent);
+    else if (has(entry, style::MultiLine))
+        button = new MultiLineButton(caption, parent);
+    else
+        button = new QPushButton(caption, parent);
     button->setAutoDefault(true);
     button->setProperty(kDefaultStyleProperty, has(entry, style::DefaultButton));
+    if (auto* pictureButton = qobject_cast<PictureButton*>(button))
+        pictureButton->BindToControl();
     return button;
 }
 
@@ -66,6 +76,9 @@ QLabel* createImage(const ControlTemplate& entry, QWidget* parent) {
     const QPixmap pixmap = loadCrispPixmap(QString::fromUtf8(entry.text));
     label->setPixmap(pixmap);
     label->setProperty("resourcePath", QString::fromUtf8(entry.text));
+    const PictureText words = pictureText(entry.text);
+    label->setAccessibleName(QString::fromUtf8(words.name));
+    label->setAccessibleDescription(QString::fromUtf8(words.description));
     return label;
 }
 
@@ -115,6 +128,8 @@ void TemplateDialog::buildControls() {
         else
             widget->setGeometry(place);
         widget->setFocusPolicy(templateFocusPolicy(entry));
+        if (entry.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(entry.accessibleName));
         // The desktop theme may give a class of control colours of its own; only buttons keep them.
         if (!qobject_cast<QPushButton*>(widget))
             applyScreenColours(*widget);

@@ -7,9 +7,6 @@
 
 namespace tessaro {
 
-// Set on every push button of the template's default style; the dialog's own default is the first of them.
-inline constexpr char kDefaultStyleProperty[] = "defaultButtonStyle";
-
 // A dialog whose controls come from a template; the screen reaches them by control id.
 class TemplateDialog : public QDialog {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "PictureButton.h"
 
+#include "ButtonStyle.h"
 #include "EdgePainting.h"
 #include "PictureButtonLayout.h"
 #include "SystemColours.h"
@@ -47,7 +48,7 @@ PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushBut
 }
 
 void PictureButton::BindToControl() {
-    defaultLook_ = isDefault();
+    defaultLook_ = isDefault() || property(kDefaultStyleProperty).toBool();
     checkboxMode_ = isCheckable();
     bound_ = true;
     update();

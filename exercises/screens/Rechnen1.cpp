@@ -1,8 +1,11 @@
 #include "Rechnen1.h"
 
+#include "Announcement.h"
 #include "DialogMetrics.h"
 #include "ExerciseTask.h"
 #include "PaintedText.h"
+#include "PictureButton.h"
+#include "PictureButtonSetup.h"
 #include "ProgramState.h"
 #include "RulePages.h"
 #include "ScreenColours.h"
@@ -58,7 +61,7 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 
 Rechnen1::Rechnen1(QWidget* parent)
     : TemplateDialog(templates::firstExercise(), parent),
-      computeButton_(control<QPushButton>(1002)),
+      computeButton_(control<PictureButton>(1002)),
       taskField_(control<QLineEdit>(1001)),
       answerField_(control<QLineEdit>(1012)),
       wrongMessageField_(control<QLineEdit>(1013)),
@@ -67,8 +70,10 @@ Rechnen1::Rechnen1(QWidget* parent)
       wrongCountField_(control<QLineEdit>(1007)),
       newTaskButton_(control<QPushButton>(1015)),
       rightMessageField_(control<QLineEdit>(1014)),
-      ruleButton_(control<QPushButton>(1028)),
+      ruleButton_(control<PictureButton>(1028)),
       fieldFont_(arialFont(18, kFieldFontWeight)) {
+    setUpPictureButton(*computeButton_, 146, QColor(222, 103, 103));
+    setUpPictureButton(*ruleButton_, 150, QColor(204, 255, 255));
     setTextColour(*wrongMessageField_, kWrongRed);
     setTextColour(*rightMessageField_, kRightGreen);
     for (QLineEdit* field : {taskField_, answerField_, wrongMessageField_, rightMessageField_})
@@ -141,6 +146,7 @@ void Rechnen1::evaluateAnswer() {
         startNewTask();
         rightMessageField_->setText(QString::fromUtf8(kRightFeedback.data(), kRightFeedback.size()));
         answerField_->setFocus();
+        announce(*rightMessageField_);
     } else {
         const QString message = fromStd(wrongFeedback(state.expectedAnswer));
         rightMessageField_->clear();
@@ -149,6 +155,7 @@ void Rechnen1::evaluateAnswer() {
         state.tally.updatePercent();
         showTally();
         newTaskButton_->setFocus();
+        announce(*wrongMessageField_);
     }
 }
 

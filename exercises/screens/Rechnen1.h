@@ -7,6 +7,10 @@
 class QLineEdit;
 class QPushButton;
 
+namespace tessaro {
+class PictureButton;
+}
+
 // The exercise screen of addition/subtraction, modulus and multiplication: one task, one typed answer.
 // Its class name is its runtime class name, so it lives outside any namespace.
 class Rechnen1 : public tessaro::TemplateDialog {
@@ -26,7 +30,7 @@ private:
     void showTally();
     void paintModeTitleAndHint(QPainter& painter) const;
 
-    QPushButton* computeButton_;
+    tessaro::PictureButton* computeButton_;
     QLineEdit* taskField_;
     QLineEdit* answerField_;
     QLineEdit* wrongMessageField_;
@@ -35,6 +39,6 @@ private:
     QLineEdit* wrongCountField_;
     QPushButton* newTaskButton_;
     QLineEdit* rightMessageField_;
-    QPushButton* ruleButton_;
+    tessaro::PictureButton* ruleButton_;
     QFont fieldFont_;
 };

@@ -1,9 +1,12 @@
 #include "Rechnen2.h"
 
+#include "Announcement.h"
 #include "DialogMetrics.h"
 #include "DivisionTask.h"
 #include "ExerciseTask.h"
 #include "PaintedText.h"
+#include "PictureButton.h"
+#include "PictureButtonSetup.h"
 #include "ProgramState.h"
 #include "RulePages.h"
 #include "ScreenColours.h"
@@ -32,7 +35,7 @@ void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from
 
 Rechnen2::Rechnen2(QWidget* parent)
     : TemplateDialog(templates::secondExercise(), parent),
-      computeButton_(control<QPushButton>(1021)),
+      computeButton_(control<PictureButton>(1021)),
       realNumeratorInput_(control<QLineEdit>(1012)),
       denominatorInput_(control<QLineEdit>(1020)),
       imagNumeratorInput_(control<QLineEdit>(1013)),
@@ -46,8 +49,10 @@ Rechnen2::Rechnen2(QWidget* parent)
       correctDenominatorField_(control<QLineEdit>(1022)),
       rightMessageField_(control<QLineEdit>(1028)),
       correctImagNumeratorField_(control<QLineEdit>(1015)),
-      ruleButton_(control<QPushButton>(1029)),
+      ruleButton_(control<PictureButton>(1029)),
       fieldFont_(arialFont(18, kFieldFontWeight)) {
+    setUpPictureButton(*computeButton_, 146, QColor(222, 103, 103));
+    setUpPictureButton(*ruleButton_, 150, QColor(204, 255, 255));
     setTextColour(*wrongLabelField_, kWrongRed);
     setTextColour(*rightMessageField_, kRightGreen);
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
@@ -131,6 +136,7 @@ void Rechnen2::evaluateAnswer() {
     }
     tally.updatePercent();
     showTally();
+    announce(right ? *rightMessageField_ : *wrongLabelField_);
 }
 
 void Rechnen2::showCorrectAnswer() {
@@ -139,6 +145,10 @@ void Rechnen2::showCorrectAnswer() {
     correctRealNumeratorField_->setText(fromStd(texts.realNumerator));
     correctDenominatorField_->setText(fromStd(texts.denominator));
     correctImagNumeratorField_->setText(fromStd(texts.imagNumerator));
+    // The fraction stands in four fields; a screen reader hears it whole with the verdict.
+    wrongLabelField_->setAccessibleDescription(QStringLiteral("Zähler: %1 %2, Nenner: %3")
+                                                   .arg(fromStd(texts.realNumerator), fromStd(texts.imagNumerator),
+                                                        fromStd(texts.denominator)));
     correctAnswerShown_ = true;
     update();
 }

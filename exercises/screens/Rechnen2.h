@@ -7,6 +7,10 @@
 class QLineEdit;
 class QPushButton;
 
+namespace tessaro {
+class PictureButton;
+}
+
 // The exercise screen of division: the task and the answer as fractions, the answer in three fields.
 // Its class name is its runtime class name, so it lives outside any namespace.
 class Rechnen2 : public tessaro::TemplateDialog {
@@ -28,7 +32,7 @@ private:
     void showTally();
     void showCorrectAnswer();
 
-    QPushButton* computeButton_;
+    tessaro::PictureButton* computeButton_;
     QLineEdit* realNumeratorInput_;
     QLineEdit* denominatorInput_;
     QLineEdit* imagNumeratorInput_;
@@ -42,7 +46,7 @@ private:
     QLineEdit* correctDenominatorField_;
     QLineEdit* rightMessageField_;
     QLineEdit* correctImagNumeratorField_;
-    QPushButton* ruleButton_;
+    tessaro::PictureButton* ruleButton_;
 
     int realNumerator_ = 0;
     int denominator_ = 0;

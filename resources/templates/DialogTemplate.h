@@ -38,13 +38,15 @@ struct DialogUnitRect {
     int height;
 };
 
-// For pictures and icons `text` names the image resource.
+// For pictures and icons `text` names the image resource. A field's accessible name says what it holds, for
+// screen readers; captions and labels name themselves.
 struct ControlTemplate {
     int id;
     ControlKind kind;
     const char* text;  // UTF-8
     DialogUnitRect rect;
     unsigned style;
+    const char* accessibleName = nullptr;  // UTF-8
 };
 
 enum class FrameKind {

@@ -1,3 +1,4 @@
+#include "ButtonStyle.h"
 #include "ModalDriver.h"
 #include "RulePages.h"
 #include "RulesMenu.h"
@@ -121,7 +122,7 @@ TEST(DivisionPage, ZurueckHoldsTheFocusAndIsNoDefaultButton) {
     auto* back = qobject_cast<QPushButton*>(closingButton(page));
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), back);
-    EXPECT_FALSE(back->property("defaultButtonStyle").toBool());
+    EXPECT_FALSE(back->property(kDefaultStyleProperty).toBool());
 }
 
 }  // namespace

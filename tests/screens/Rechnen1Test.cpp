@@ -137,6 +137,15 @@ TEST_F(Rechnen1Test, WhateverIsTypedOrPastedIsJudgedAndCounted) {
     EXPECT_EQ(text(1007), QString::number(checks));
 }
 
+TEST_F(Rechnen1Test, ADoubleClickOnBerechnenChecksTwice) {
+    open(ExerciseMode::AddSubtract);
+    field(1012)->setText(expected());
+    doubleClick(*screen->control(1002));
+    // The second click checks the emptied answer field against the new task.
+    EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
+    EXPECT_EQ(text(1013), QStringLiteral("Falsch: %1 ist richtig!").arg(expected()));
+}
+
 TEST_F(Rechnen1Test, NewTaskDrawsATaskAndEmptiesTheMessagesButKeepsTheCounts) {
     open(ExerciseMode::Multiply);
     answer(QStringLiteral("0"));

@@ -154,6 +154,16 @@ TEST_F(Rechnen2Test, RichtigSurvivesTheNextTaskButNotAWrongAnswer) {
     EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
 }
 
+TEST_F(Rechnen2Test, ADoubleClickOnBerechnenChecksTheNextTaskToo) {
+    enterRightAnswer();
+    const DivisionTask following = nextTask();
+    doubleClick(*screen->control(1021));
+    EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
+    EXPECT_EQ(text(1014), QString::number(following.realNumerator));
+    EXPECT_TRUE(text(1028).isEmpty());
+    EXPECT_TRUE(barShown());
+}
+
 TEST_F(Rechnen2Test, TabCyclesThroughTheThreeInputs) {
     const int order[] = {kRealInput, kDenominatorInput, kImagInput, kRealInput};
     for (std::size_t step = 0; step + 1 < std::size(order); ++step) {

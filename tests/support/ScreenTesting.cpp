@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace tessaro::testing {
@@ -23,6 +24,16 @@ void showAndPaint(QWidget& screen) {
 void repaintNow(QWidget& screen) {
     screen.repaint();
     QApplication::processEvents();
+}
+
+void doubleClick(QWidget& control) {
+    const QPoint centre = control.rect().center();
+    QTest::mousePress(&control, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(&control, Qt::LeftButton, {}, centre);
+    QMouseEvent secondPress(QEvent::MouseButtonDblClick, centre, control.mapToGlobal(centre), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &secondPress);
+    QTest::mouseRelease(&control, Qt::LeftButton, {}, centre);
 }
 
 QString shownText(const QWidget& control) {

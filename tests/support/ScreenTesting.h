@@ -20,6 +20,9 @@ void showAndPaint(QWidget& screen);
 // A fresh paint of a screen, as when it is uncovered.
 void repaintNow(QWidget& screen);
 
+// A double click as the window system delivers it: press, release, double-click press, release.
+void doubleClick(QWidget& control);
+
 // The text a control shows: caption, label, title or field content.
 QString shownText(const QWidget& control);
 

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace tessaro {
+
+// Marks a push button of default style, whether or not it is its dialog's default button: a dialog has one default,
+// but several of its buttons may carry the style and its look.
+inline constexpr char kDefaultStyleProperty[] = "defaultButtonStyle";
+
+}  // namespace tessaro
