@@ -56,9 +56,6 @@ QLineEdit* createEdit(const ControlTemplate& entry, QWidget* parent) {
     edit->setFrame(has(entry, style::Border));
     edit->setReadOnly(has(entry, style::ReadOnly));
     edit->setAlignment(horizontalAlignment(entry) | Qt::AlignVCenter);
-    if (edit->isReadOnly())
-        // A text longer than its field shows its beginning, as it is read.
-        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { edit->setCursorPosition(0); });
     return edit;
 }
 

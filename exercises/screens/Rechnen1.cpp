@@ -2,6 +2,7 @@
 
 #include "Announcement.h"
 #include "DialogMetrics.h"
+#include "FieldText.h"
 #include "ExerciseTask.h"
 #include "PaintedText.h"
 #include "PictureButton.h"
@@ -55,7 +56,6 @@ const ModeHeading* headingOf(ExerciseMode mode) {
     }
 }
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -116,9 +116,9 @@ void Rechnen1::paintModeTitleAndHint(QPainter& painter) const {
 
 void Rechnen1::showTally() {
     const ScoreTally& tally = programState().tally;
-    rightCountField_->setText(fromStd(tally.rightText()));
-    wrongCountField_->setText(fromStd(tally.wrongText()));
-    percentField_->setText(fromStd(tally.percentText()));
+    showText(*rightCountField_, tally.rightText());
+    showText(*wrongCountField_, tally.wrongText());
+    showText(*percentField_, tally.percentText());
 }
 
 void Rechnen1::startNewTask() {
@@ -129,7 +129,7 @@ void Rechnen1::startNewTask() {
     answerField_->setFocus();
     ProgramState& state = programState();
     if (const auto task = makeTask(state.currentMode, state.random)) {
-        taskField_->setText(fromStd(task->taskText));
+        showText(*taskField_, task->taskText);
         state.expectedAnswer = task->expectedAnswer;
     }
 }
@@ -144,13 +144,12 @@ void Rechnen1::evaluateAnswer() {
         state.tally.updatePercent();
         showTally();
         startNewTask();
-        rightMessageField_->setText(QString::fromUtf8(kRightFeedback.data(), kRightFeedback.size()));
+        showText(*rightMessageField_, kRightFeedback);
         answerField_->setFocus();
         announce(*rightMessageField_);
     } else {
-        const QString message = fromStd(wrongFeedback(state.expectedAnswer));
         rightMessageField_->clear();
-        wrongMessageField_->setText(message);
+        showText(*wrongMessageField_, wrongFeedback(state.expectedAnswer));
         state.tally.addWrong();
         state.tally.updatePercent();
         showTally();

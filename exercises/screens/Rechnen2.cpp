@@ -2,6 +2,7 @@
 
 #include "Announcement.h"
 #include "DialogMetrics.h"
+#include "FieldText.h"
 #include "DivisionTask.h"
 #include "ExerciseTask.h"
 #include "PaintedText.h"
@@ -26,7 +27,6 @@ constexpr int kInputLength = 4;  // a minus sign and three digits
 constexpr int kBarY = 168;
 constexpr int kCorrectAnswerBarY = 372;
 
-QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A one-pixel line from x `from` up to, but not including, x `to`.
 void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from, y, to - 1, y); }
@@ -91,9 +91,9 @@ void Rechnen2::paintEvent(QPaintEvent* event) {
 
 void Rechnen2::showTally() {
     const ScoreTally& tally = programState().tally;
-    rightCountField_->setText(fromStd(tally.rightText()));
-    wrongCountField_->setText(fromStd(tally.wrongText()));
-    percentField_->setText(fromStd(tally.percentText()));
+    showText(*rightCountField_, tally.rightText());
+    showText(*wrongCountField_, tally.wrongText());
+    showText(*percentField_, tally.percentText());
 }
 
 void Rechnen2::startNewTask() {
@@ -108,8 +108,8 @@ void Rechnen2::startNewTask() {
                              correctImagNumeratorField_})
         field->clear();
     const DivisionTask task = makeDivisionTask(programState().random);
-    dividendField_->setText(fromStd(task.dividend.text));
-    divisorField_->setText(fromStd(task.divisor.text));
+    showText(*dividendField_, task.dividend.text);
+    showText(*divisorField_, task.divisor.text);
     realNumeratorInput_->setFocus();
     realNumerator_ = task.realNumerator;
     denominator_ = task.denominator;
@@ -123,7 +123,7 @@ void Rechnen2::evaluateAnswer() {
         checkDivisionAnswer(realNumerator_, denominator_, imagNumerator_, realNumeratorInput_->text().toStdString(),
                             denominatorInput_->text().toStdString(), imagNumeratorInput_->text().toStdString());
     if (right) {
-        rightMessageField_->setText(fromStd(kRightFeedback));
+        showText(*rightMessageField_, kRightFeedback);
         for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
             input->clear();
         lastAnswerRight_ = true;
@@ -141,14 +141,14 @@ void Rechnen2::evaluateAnswer() {
 
 void Rechnen2::showCorrectAnswer() {
     const DivisionAnswerTexts texts = correctDivisionTexts(realNumerator_, denominator_, imagNumerator_);
-    wrongLabelField_->setText(fromStd(kDivisionWrongLabel));
-    correctRealNumeratorField_->setText(fromStd(texts.realNumerator));
-    correctDenominatorField_->setText(fromStd(texts.denominator));
-    correctImagNumeratorField_->setText(fromStd(texts.imagNumerator));
+    showText(*wrongLabelField_, kDivisionWrongLabel);
+    showText(*correctRealNumeratorField_, texts.realNumerator);
+    showText(*correctDenominatorField_, texts.denominator);
+    showText(*correctImagNumeratorField_, texts.imagNumerator);
     // The fraction stands in four fields; a screen reader hears it whole with the verdict.
     wrongLabelField_->setAccessibleDescription(QStringLiteral("Zähler: %1 %2, Nenner: %3")
-                                                   .arg(fromStd(texts.realNumerator), fromStd(texts.imagNumerator),
-                                                        fromStd(texts.denominator)));
+                                                   .arg(toQString(texts.realNumerator), toQString(texts.imagNumerator),
+                                                        toQString(texts.denominator)));
     correctAnswerShown_ = true;
     update();
 }

@@ -134,17 +134,3 @@ INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate, ::testing::ValuesIn(templates
                          [](const auto& info) { return "Template" + std::to_string(info.param->id); });
 
 }  // namespace
-
-namespace {
-
-TEST(TemplateFields, AReadOnlyFieldShowsTheBeginningOfALongText) {
-    TemplateDialog dialog(templates::firstExercise(), nullptr);
-    auto* message = dialog.control<QLineEdit>(1013);
-    message->setText(QStringLiteral("Falsch: -200-j200 ist richtig!"));
-    EXPECT_EQ(message->cursorPosition(), 0);
-    auto* answer = dialog.control<QLineEdit>(1012);
-    answer->setText(QStringLiteral("12+j3"));
-    EXPECT_EQ(answer->cursorPosition(), 5);
-}
-
-}  // namespace

@@ -148,6 +148,7 @@ TEST_F(ScreenTest, TheCorrectFractionIsAnnouncedWhole) {
 }
 
 struct PageText {
+    const char* page;
     std::function<std::unique_ptr<QWidget>()> make;
     const char* heading;
     const char* formula;
@@ -171,17 +172,18 @@ TEST_P(RulePageWords, ThePictureCanBeReadWithoutSeeingIt) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, RulePageWords,
     ::testing::Values(
-        PageText{[] { return std::make_unique<iundj>(); }, "Die Geschichte von den i´s und j´s", "als j."},
-        PageText{[] { return std::make_unique<Definition>(); },
+        PageText{"iundj", [] { return std::make_unique<iundj>(); }, "Die Geschichte von den i´s und j´s", "als j."},
+        PageText{"Definition", [] { return std::make_unique<Definition>(); },
                  "Definition der imaginären Einheit und der imaginären Zahl; Definition einer komplexen Zahl",
                  "z = x + j · y"},
-        PageText{[] { return std::make_unique<Betrag>(); }, "Der Betrag einer komplexen Zahl", "|z| = √(x² + y²)"},
-        PageText{[] { return std::make_unique<Addition>(); }, "Addition und Subtraktion von komplexen Zahlen",
+        PageText{"Betrag", [] { return std::make_unique<Betrag>(); }, "Der Betrag einer komplexen Zahl", "|z| = √(x² + y²)"},
+        PageText{"Addition", [] { return std::make_unique<Addition>(); }, "Addition und Subtraktion von komplexen Zahlen",
                  "z1 − z2 = (x1 − x2) + j · (y1 − y2)"},
-        PageText{[] { return std::make_unique<Multiplikatioin>(); },
+        PageText{"Multiplikatioin", [] { return std::make_unique<Multiplikatioin>(); },
                  "Multiplikation von komplexen Zahlen (kartesisch)",
                  "z1 · z2 = (x1 · x2 − y1 · y2) + j · (x1 · y2 + x2 · y1)"},
-        PageText{[] { return std::make_unique<Division>(); }, "Division komplexer Zahlen",
-                 "((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²)"}));
+        PageText{"Division", [] { return std::make_unique<Division>(); }, "Division komplexer Zahlen",
+                 "((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²)"}),
+    [](const auto& info) { return std::string(info.param.page); });
 
 }  // namespace

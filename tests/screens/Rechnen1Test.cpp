@@ -89,6 +89,14 @@ TEST_F(Rechnen1Test, AWrongAnswerShowsTheRightOneInRedAndKeepsTheTask) {
     EXPECT_TRUE(showsColour(screenImage(*screen), field(1013)->geometry(), kWrongRed));
 }
 
+TEST_F(Rechnen1Test, AWrongMessageWiderThanItsFieldShowsItsBeginningEvenWhenRepeated) {
+    open(ExerciseMode::AddSubtract);
+    for (int check = 0; check < 2; ++check) {
+        click(1002);
+        EXPECT_EQ(field(1013)->cursorPosition(), 0) << check;
+    }
+}
+
 TEST_F(Rechnen1Test, EnterAfterAWrongAnswerDrawsTheNextTask) {
     open(ExerciseMode::Modulus);
     answer(QStringLiteral("-1"));

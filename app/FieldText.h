@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+class QLineEdit;
+
+namespace tessaro {
+
+QString toQString(std::string_view utf8);
+
+// Puts a text into a field so that it shows from its beginning, as it is read, even when it is wider than the field.
+void showText(QLineEdit& field, const QString& text);
+void showText(QLineEdit& field, std::string_view utf8);
+
+}  // namespace tessaro
