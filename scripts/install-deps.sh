@@ -9,6 +9,8 @@ packages=(
   libgl-dev
   libgtest-dev
   fonts-liberation2
+  desktop-file-utils
+  appstream
 )
 
 missing=()
