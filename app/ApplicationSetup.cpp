@@ -11,6 +11,8 @@ namespace tessaro {
 void setUpApplication(QApplication& application) {
     QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
+    // Lets the desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tessaro"));
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(dialogFont());
 }
