@@ -2,11 +2,9 @@
 
 #include "Announcement.h"
 #include "DialogMetrics.h"
-#include "FieldText.h"
 #include "ExerciseTask.h"
+#include "FieldText.h"
 #include "PaintedText.h"
-#include "PictureButton.h"
-#include "PictureButtonSetup.h"
 #include "ProgramState.h"
 #include "RulePages.h"
 #include "ScreenColours.h"
@@ -20,8 +18,6 @@
 using namespace tessaro;
 
 namespace {
-
-constexpr int kFieldFontWeight = 670;
 
 struct ModeHeading {
     QPoint titlePosition;
@@ -56,46 +52,28 @@ const ModeHeading* headingOf(ExerciseMode mode) {
     }
 }
 
-
 }  // namespace
 
 Rechnen1::Rechnen1(QWidget* parent)
-    : TemplateDialog(templates::firstExercise(), parent),
-      computeButton_(control<PictureButton>(1002)),
+    : ExerciseScreen(templates::firstExercise(), {.compute = 1002, .newTask = 1015, .reset = 1009, .rule = 1028},
+                     parent),
       taskField_(control<QLineEdit>(1001)),
       answerField_(control<QLineEdit>(1012)),
       wrongMessageField_(control<QLineEdit>(1013)),
-      percentField_(control<QLineEdit>(1005)),
-      rightCountField_(control<QLineEdit>(1006)),
-      wrongCountField_(control<QLineEdit>(1007)),
       newTaskButton_(control<QPushButton>(1015)),
-      rightMessageField_(control<QLineEdit>(1014)),
-      ruleButton_(control<PictureButton>(1028)),
-      fieldFont_(arialFont(18, kFieldFontWeight)) {
-    setUpPictureButton(*computeButton_, 146, QColor(222, 103, 103));
-    setUpPictureButton(*ruleButton_, 150, QColor(204, 255, 255));
-    setTextColour(*wrongMessageField_, kWrongRed);
-    setTextColour(*rightMessageField_, kRightGreen);
-    for (QLineEdit* field : {taskField_, answerField_, wrongMessageField_, rightMessageField_})
-        field->setFont(fieldFont_);
-
-    connect(newTaskButton_, &QPushButton::clicked, this, &Rechnen1::startNewTask);
-    connect(computeButton_, &QPushButton::clicked, this, &Rechnen1::evaluateAnswer);
-    connect(control<QPushButton>(1009), &QPushButton::clicked, this, &Rechnen1::resetEvaluation);
-    connect(ruleButton_, &QPushButton::clicked, this, &Rechnen1::showRulePage);
+      rightMessageField_(control<QLineEdit>(1014)) {
+    setResultColours(*wrongMessageField_, *rightMessageField_);
+    useFieldFont({taskField_, answerField_, wrongMessageField_, rightMessageField_});
 }
 
 void Rechnen1::paintEvent(QPaintEvent* event) {
-    TemplateDialog::paintEvent(event);
+    ExerciseScreen::paintEvent(event);
     {
         QPainter painter(this);
         drawPaintedText(painter, {305, 150}, QStringLiteral("="), arialFont(24), Qt::black);
         paintModeTitleAndHint(painter);
     }
-    ProgramState& state = programState();
-    if (!state.firstTaskShown)
-        startNewTask();
-    state.firstTaskShown = true;
+    startFirstTaskOnce();
     answerField_->setFocus();
 }
 
@@ -112,13 +90,6 @@ void Rechnen1::paintModeTitleAndHint(QPainter& painter) const {
         drawPaintedText(painter, {400, y}, QString::fromUtf8(line), arialFont(14), Qt::black);
         y += 15;
     }
-}
-
-void Rechnen1::showTally() {
-    const ScoreTally& tally = programState().tally;
-    showText(*rightCountField_, tally.rightText());
-    showText(*wrongCountField_, tally.wrongText());
-    showText(*percentField_, tally.percentText());
 }
 
 void Rechnen1::startNewTask() {
@@ -156,12 +127,6 @@ void Rechnen1::evaluateAnswer() {
         newTaskButton_->setFocus();
         announce(*wrongMessageField_);
     }
-}
-
-void Rechnen1::resetEvaluation() {
-    programState().tally.reset();
-    showTally();
-    startNewTask();
 }
 
 void Rechnen1::showRulePage() {

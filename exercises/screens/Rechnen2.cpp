@@ -2,12 +2,10 @@
 
 #include "Announcement.h"
 #include "DialogMetrics.h"
-#include "FieldText.h"
 #include "DivisionTask.h"
 #include "ExerciseTask.h"
+#include "FieldText.h"
 #include "PaintedText.h"
-#include "PictureButton.h"
-#include "PictureButtonSetup.h"
 #include "ProgramState.h"
 #include "RulePages.h"
 #include "ScreenColours.h"
@@ -22,11 +20,9 @@ using namespace tessaro;
 
 namespace {
 
-constexpr int kFieldFontWeight = 670;
 constexpr int kInputLength = 4;  // a minus sign and three digits
 constexpr int kBarY = 168;
 constexpr int kCorrectAnswerBarY = 372;
-
 
 // A one-pixel line from x `from` up to, but not including, x `to`.
 void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from, y, to - 1, y); }
@@ -34,42 +30,28 @@ void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from
 }  // namespace
 
 Rechnen2::Rechnen2(QWidget* parent)
-    : TemplateDialog(templates::secondExercise(), parent),
-      computeButton_(control<PictureButton>(1021)),
+    : ExerciseScreen(templates::secondExercise(), {.compute = 1021, .newTask = 1010, .reset = 1024, .rule = 1029},
+                     parent),
       realNumeratorInput_(control<QLineEdit>(1012)),
       denominatorInput_(control<QLineEdit>(1020)),
       imagNumeratorInput_(control<QLineEdit>(1013)),
-      percentField_(control<QLineEdit>(1005)),
-      rightCountField_(control<QLineEdit>(1006)),
-      wrongCountField_(control<QLineEdit>(1007)),
       dividendField_(control<QLineEdit>(1025)),
       divisorField_(control<QLineEdit>(1026)),
       wrongLabelField_(control<QLineEdit>(1027)),
       correctRealNumeratorField_(control<QLineEdit>(1014)),
       correctDenominatorField_(control<QLineEdit>(1022)),
       rightMessageField_(control<QLineEdit>(1028)),
-      correctImagNumeratorField_(control<QLineEdit>(1015)),
-      ruleButton_(control<PictureButton>(1029)),
-      fieldFont_(arialFont(18, kFieldFontWeight)) {
-    setUpPictureButton(*computeButton_, 146, QColor(222, 103, 103));
-    setUpPictureButton(*ruleButton_, 150, QColor(204, 255, 255));
-    setTextColour(*wrongLabelField_, kWrongRed);
-    setTextColour(*rightMessageField_, kRightGreen);
+      correctImagNumeratorField_(control<QLineEdit>(1015)) {
+    setResultColours(*wrongLabelField_, *rightMessageField_);
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
         input->setMaxLength(kInputLength);
-    for (QLineEdit* field : {dividendField_, divisorField_, realNumeratorInput_, denominatorInput_, imagNumeratorInput_,
-                             wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_,
-                             correctImagNumeratorField_, rightMessageField_})
-        field->setFont(fieldFont_);
-
-    connect(control<QPushButton>(1010), &QPushButton::clicked, this, &Rechnen2::startNewTask);
-    connect(computeButton_, &QPushButton::clicked, this, &Rechnen2::evaluateAnswer);
-    connect(control<QPushButton>(1024), &QPushButton::clicked, this, &Rechnen2::resetEvaluation);
-    connect(ruleButton_, &QPushButton::clicked, this, &Rechnen2::showRulePage);
+    useFieldFont({dividendField_, divisorField_, realNumeratorInput_, denominatorInput_, imagNumeratorInput_,
+                  wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_, correctImagNumeratorField_,
+                  rightMessageField_});
 }
 
 void Rechnen2::paintEvent(QPaintEvent* event) {
-    TemplateDialog::paintEvent(event);
+    ExerciseScreen::paintEvent(event);
     {
         QPainter painter(this);
         painter.setPen(QPen(Qt::black, 1));
@@ -83,17 +65,7 @@ void Rechnen2::paintEvent(QPaintEvent* event) {
             drawBar(painter, 260, 420, kCorrectAnswerBarY);
     }
     showTally();
-    ProgramState& state = programState();
-    if (!state.firstTaskShown)
-        startNewTask();
-    state.firstTaskShown = true;
-}
-
-void Rechnen2::showTally() {
-    const ScoreTally& tally = programState().tally;
-    showText(*rightCountField_, tally.rightText());
-    showText(*wrongCountField_, tally.wrongText());
-    showText(*percentField_, tally.percentText());
+    startFirstTaskOnce();
 }
 
 void Rechnen2::startNewTask() {
@@ -151,12 +123,6 @@ void Rechnen2::showCorrectAnswer() {
                                                         toQString(texts.denominator)));
     correctAnswerShown_ = true;
     update();
-}
-
-void Rechnen2::resetEvaluation() {
-    programState().tally.reset();
-    showTally();
-    startNewTask();
 }
 
 void Rechnen2::showRulePage() {

@@ -1,27 +1,19 @@
 #pragma once
 
-#include "TemplateDialog.h"
-
-#include <QFont>
+#include "ExerciseScreen.h"
 
 class QLineEdit;
-class QPushButton;
-
-namespace tessaro {
-class PictureButton;
-}
 
 // The exercise screen of division: the task and the answer as fractions, the answer in three fields.
 // Its class name is its runtime class name, so it lives outside any namespace.
-class Rechnen2 : public tessaro::TemplateDialog {
+class Rechnen2 : public ExerciseScreen {
     Q_OBJECT
 public:
     explicit Rechnen2(QWidget* parent = nullptr);
 
-    void startNewTask();
-    void evaluateAnswer();
-    void resetEvaluation();
-    void showRulePage();
+    void startNewTask() override;
+    void evaluateAnswer() override;
+    void showRulePage() override;
 
     bool correctAnswerShown() const { return correctAnswerShown_; }
 
@@ -29,16 +21,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void showTally();
     void showCorrectAnswer();
 
-    tessaro::PictureButton* computeButton_;
     QLineEdit* realNumeratorInput_;
     QLineEdit* denominatorInput_;
     QLineEdit* imagNumeratorInput_;
-    QLineEdit* percentField_;
-    QLineEdit* rightCountField_;
-    QLineEdit* wrongCountField_;
     QLineEdit* dividendField_;
     QLineEdit* divisorField_;
     QLineEdit* wrongLabelField_;
@@ -46,12 +33,10 @@ private:
     QLineEdit* correctDenominatorField_;
     QLineEdit* rightMessageField_;
     QLineEdit* correctImagNumeratorField_;
-    tessaro::PictureButton* ruleButton_;
 
     int realNumerator_ = 0;
     int denominator_ = 0;
     int imagNumerator_ = 0;
     bool lastAnswerRight_ = false;
     bool correctAnswerShown_ = false;
-    QFont fieldFont_;
 };

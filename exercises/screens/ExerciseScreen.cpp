@@ -1,0 +1,65 @@
+#include "ExerciseScreen.h"
+
+#include "DialogMetrics.h"
+#include "FieldText.h"
+#include "PictureButton.h"
+#include "PictureButtonSetup.h"
+#include "ProgramState.h"
+#include "ScreenColours.h"
+
+#include <QLineEdit>
+
+using namespace tessaro;
+
+namespace {
+constexpr int kFieldFontWeight = 670;
+constexpr int kRightCountField = 1006;
+constexpr int kWrongCountField = 1007;
+constexpr int kPercentField = 1005;
+}  // namespace
+
+ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, ActionButtons buttons, QWidget* parent)
+    : TemplateDialog(dialogTemplate, parent),
+      rightCountField_(control<QLineEdit>(kRightCountField)),
+      wrongCountField_(control<QLineEdit>(kWrongCountField)),
+      percentField_(control<QLineEdit>(kPercentField)),
+      fieldFont_(arialFont(18, kFieldFontWeight)) {
+    auto* computeButton = control<PictureButton>(buttons.compute);
+    auto* ruleButton = control<PictureButton>(buttons.rule);
+    setUpPictureButton(*computeButton, 146, QColor(222, 103, 103));
+    setUpPictureButton(*ruleButton, 150, QColor(204, 255, 255));
+    connect(computeButton, &QPushButton::clicked, this, [this] { evaluateAnswer(); });
+    connect(control<QPushButton>(buttons.newTask), &QPushButton::clicked, this, [this] { startNewTask(); });
+    connect(control<QPushButton>(buttons.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
+    connect(ruleButton, &QPushButton::clicked, this, [this] { showRulePage(); });
+}
+
+void ExerciseScreen::resetEvaluation() {
+    programState().tally.reset();
+    showTally();
+    startNewTask();
+}
+
+void ExerciseScreen::showTally() {
+    const ScoreTally& tally = programState().tally;
+    showText(*rightCountField_, tally.rightText());
+    showText(*wrongCountField_, tally.wrongText());
+    showText(*percentField_, tally.percentText());
+}
+
+void ExerciseScreen::startFirstTaskOnce() {
+    ProgramState& state = programState();
+    if (!state.firstTaskShown)
+        startNewTask();
+    state.firstTaskShown = true;
+}
+
+void ExerciseScreen::useFieldFont(std::initializer_list<QLineEdit*> fields) {
+    for (QLineEdit* field : fields)
+        field->setFont(fieldFont_);
+}
+
+void ExerciseScreen::setResultColours(QLineEdit& wrongField, QLineEdit& rightField) {
+    setTextColour(wrongField, kWrongRed);
+    setTextColour(rightField, kRightGreen);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "TemplateDialog.h"
+
+#include <QFont>
+
+#include <initializer_list>
+
+class QLineEdit;
+
+// What both exercise screens share: their four action buttons, the evaluation box of the one tally, the field font,
+// and the first task of each opening.
+class ExerciseScreen : public tessaro::TemplateDialog {
+    Q_OBJECT
+public:
+    virtual void startNewTask() = 0;
+    virtual void evaluateAnswer() = 0;
+    virtual void showRulePage() = 0;
+    void resetEvaluation();
+
+protected:
+    struct ActionButtons {
+        int compute;
+        int newTask;
+        int reset;
+        int rule;
+    };
+    ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, ActionButtons buttons, QWidget* parent);
+
+    void showTally();
+    // The first paint of an opening draws a task; later paints keep it.
+    void startFirstTaskOnce();
+    void useFieldFont(std::initializer_list<QLineEdit*> fields);
+    void setResultColours(QLineEdit& wrongField, QLineEdit& rightField);
+
+private:
+    QLineEdit* rightCountField_;
+    QLineEdit* wrongCountField_;
+    QLineEdit* percentField_;
+    QFont fieldFont_;
+};
