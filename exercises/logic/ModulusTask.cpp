@@ -10,7 +10,7 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::array<std::pair<int, int>, 10> kModulusPairs{{
+constexpr std::array<std::pair<int, int>, 10> modulusPairs{{
     {3, 4}, {4, 3}, {6, 8}, {8, 6}, {5, 12}, {12, 5}, {15, 8}, {8, 15}, {9, 12}, {12, 9},
 }};
 
@@ -18,7 +18,7 @@ std::pair<int, int> drawModulusParts(RawValueSource& source)
 {
     const int kind = drawScaled(source, 10);
     if (kind <= 6) {
-        auto [x, y] = kModulusPairs[static_cast<std::size_t>(drawScaled(source, 9))];
+        auto [x, y] = modulusPairs[static_cast<std::size_t>(drawScaled(source, 9))];
         if (drawScaled(source, 4) <= 1)
             y = -y;
         return {x, y};
