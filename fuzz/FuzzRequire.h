@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tessaro::fuzz {
+
+// A broken property ends the run like a crash, so libFuzzer keeps the input that broke it.
+inline void require(bool holds, const char* property)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "property broken: %s\n", property);
+    std::abort();
+}
+
+} // namespace tessaro::fuzz

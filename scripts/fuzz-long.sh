@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets of the exercise logic with clang in build-fuzz and runs each for SECONDS (default 600).
+# Inputs that find new paths are kept in build-fuzz/fuzz/corpus/, a crashing input in build-fuzz/fuzz/artifacts/.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+seconds="${1:-600}"
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTESSARO_BUILD_GUI=OFF -DTESSARO_BUILD_FUZZERS=ON -DTESSARO_FUZZ_SECONDS="$seconds" >/dev/null
+cmake --build "$root/build-fuzz" -j2 --target answer_check tally task_text
+ctest --test-dir "$root/build-fuzz" --output-on-failure -j2 -L fuzz --timeout $((seconds + 120))
