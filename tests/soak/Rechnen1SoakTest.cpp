@@ -1,0 +1,115 @@
+#include "OwnCount.h"
+#include "ProgramState.h"
+#include "Rechnen1.h"
+#include "ResidentMemory.h"
+#include "ScreenSession.h"
+#include "SmallPixmapCache.h"
+#include "SoakAnswers.h"
+#include "SoakPlan.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+using namespace tessaro;
+using namespace tessaro::soak;
+
+namespace {
+
+constexpr int kAnswerField = 1012;
+constexpr int kComputeButton = 1002;
+constexpr int kResetButton = 1009;
+constexpr int kNewTaskButton = 1015;
+constexpr int kRuleButton = 1028;
+
+class Rechnen1Soak : public tessaro::testing::ScreenTest, public ::testing::WithParamInterface<ExerciseMode> {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        ProgramState& state = programState();
+        state.currentMode = GetParam();
+        state.tally.reset();
+        state.random.seed(2026);
+        session.open();
+    }
+
+    // Whatever the kind, the verdict due is whether the field holds exactly the expected answer.
+    bool answer(AnswerKind kind)
+    {
+        const QString right = QString::fromStdString(programState().expectedAnswer);
+        QLineEdit& field = *session.screen().control<QLineEdit>(kAnswerField);
+        switch (kind) {
+        case AnswerKind::Right:
+            field.setText(right);
+            break;
+        case AnswerKind::Wrong:
+            field.setText(picker.nearMiss(right));
+            break;
+        case AnswerKind::Empty:
+            field.clear();
+            break;
+        case AnswerKind::Huge:
+            field.setText(hugeAnswer(right));
+            break;
+        case AnswerKind::NonAscii:
+            field.setText(picker.nonAscii());
+            break;
+        }
+        const bool due = field.text() == right;
+        session.click(kComputeButton);
+        return due;
+    }
+
+    SmallPixmapCache smallPixmapCache;
+    ScreenSession<Rechnen1> session;
+    AnswerPicker picker{1};
+};
+
+TEST_P(Rechnen1Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks)
+{
+    const int checks = plannedChecks();
+    const int warmUp = warmUpChecks(checks);
+    OwnCount count;
+    std::size_t steadyMemory = 0;
+    for (int check = 0; check < checks; ++check) {
+        if (dueBefore(check, kReopenEvery))
+            session.reopen();
+        if (dueBefore(check, kRulePageEvery))
+            session.visitRulePage(kRuleButton);
+        if (dueBefore(check, kResetEvery)) {
+            session.click(kResetButton);
+            count.reset();
+        }
+        if (dueBefore(check, kNewTaskEvery))
+            session.click(kNewTaskButton);
+
+        count.count(answer(picker.kindFor(check)));
+        ASSERT_EQ(programState().tally.wrong(), count.wrong) << "after check " << check;
+        ASSERT_EQ(programState().tally.right(), static_cast<double>(count.right)) << "after check " << check;
+
+        if (check % kEventsEvery == 0)
+            QApplication::processEvents();
+        if (check + 1 == warmUp)
+            steadyMemory = residentBytes();
+    }
+    QApplication::processEvents();
+
+    expectTallyShows(session.screen(), count);
+    ASSERT_GT(steadyMemory, 0u);
+    expectFlatMemory(steadyMemory, residentBytes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, Rechnen1Soak,
+                         ::testing::Values(ExerciseMode::AddSubtract, ExerciseMode::Modulus, ExerciseMode::Multiply),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case ExerciseMode::AddSubtract:
+                                 return "AddSubtract";
+                             case ExerciseMode::Modulus:
+                                 return "Modulus";
+                             default:
+                                 return "Multiply";
+                             }
+                         });
+
+} // namespace
