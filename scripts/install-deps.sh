@@ -11,6 +11,8 @@ packages=(
   fonts-liberation2
   desktop-file-utils
   appstream
+  clang
+  libclang-rt-14-dev
   strace
 )
 
