@@ -1,0 +1,22 @@
+// Tessaro's start as TrainerApp::start does it, up to the main menu's first painted frame.
+
+#include "ApplicationSetup.h"
+#include "BenchClock.h"
+#include "FirstPaintProbe.h"
+#include "MainMenuDialog.h"
+#include "TrainerApp.h"
+
+using namespace tessaro::bench;
+
+int main(int argc, char** argv)
+{
+    tessaro::TrainerApp application(argc, argv);
+    tessaro::setUpApplication(application);
+    tessaro::MainMenuDialog mainMenu;
+    new FirstPaintProbe(mainMenu, [&mainMenu] {
+        report("first_paint_ms", millisecondsSinceLaunch());
+        mainMenu.done(0);
+    });
+    mainMenu.exec();
+    return 0;
+}
