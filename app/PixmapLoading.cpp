@@ -1,15 +1,21 @@
 #include "PixmapLoading.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 
 namespace tessaro {
 
 QPixmap loadCrispPixmap(const QString& resourcePath) {
+    // One icon per image, so that the toolkit's pixmap cache holds each picture once, however often a screen opens.
+    static QHash<QString, QIcon> icons;
     const QSize ownSize = QImageReader(resourcePath).size();
     if (!ownSize.isValid())
         return {};
-    return QIcon(resourcePath).pixmap(ownSize);
+    auto icon = icons.constFind(resourcePath);
+    if (icon == icons.constEnd())
+        icon = icons.insert(resourcePath, QIcon(resourcePath));
+    return icon->pixmap(ownSize);
 }
 
 }  // namespace tessaro

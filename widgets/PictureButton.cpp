@@ -8,6 +8,7 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QFocusEvent>
+#include <QHash>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,9 +31,15 @@ QSize smallestStoredSize(const QIcon& icon) {
 }
 
 QIcon iconResource(std::uint16_t id) {
+    // One icon per id, so that the toolkit's pixmap cache holds each image once, however many buttons show it.
+    static QHash<std::uint16_t, QIcon> loaded;
+    if (const auto found = loaded.constFind(id); found != loaded.constEnd())
+        return *found;
     // QIcon makes a non-null icon without any image of a path that names nothing, so look first.
     const QString path = QStringLiteral(":/icons/icon%1.png").arg(id);
-    return id != 0 && QFile::exists(path) ? QIcon(path) : QIcon();
+    const QIcon icon = id != 0 && QFile::exists(path) ? QIcon(path) : QIcon();
+    loaded.insert(id, icon);
+    return icon;
 }
 
 bool isLeftButtonDown(Qt::MouseButtons buttons) { return buttons.testFlag(Qt::LeftButton); }

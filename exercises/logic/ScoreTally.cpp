@@ -24,8 +24,9 @@ void ScoreTally::addWrong()
 
 void ScoreTally::updatePercent()
 {
-    // Called after countAnswer(); the guard only keeps a premature call from dividing by zero.
-    percent_ = answered_ > 0 ? right_ / answered_ * 100 : 0;
+    // Called after countAnswer(); the guard only keeps a premature call from dividing by zero. Multiplying first
+    // keeps an exact half exact (23 of 40 is 57.5, not 57.4999...), so it rounds up as every half does.
+    percent_ = answered_ > 0 ? right_ * 100 / answered_ : 0;
     percentText_ = percentLabel(percent_);
 }
 

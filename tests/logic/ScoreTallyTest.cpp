@@ -26,6 +26,8 @@ TEST(ScoreTally, PercentIsRoundedWithHalvesUp)
         std::string percentText;
     } cases[] = {
         {1, 0, "100"}, {0, 1, "0"}, {1, 2, "33"}, {2, 1, "67"}, {1, 7, "13"}, {3, 5, "38"}, {1, 199, "1"}, {1, 1, "50"},
+        // Halves that a division before the multiplication would push just below .5.
+        {23, 17, "58"}, {29, 171, "15"}, {57, 143, "29"}, {115, 85, "58"},
     };
     for (const auto& c : cases) {
         ScoreTally tally;

@@ -3,7 +3,6 @@
 #include "Rechnen1.h"
 #include "ResidentMemory.h"
 #include "ScreenSession.h"
-#include "SmallPixmapCache.h"
 #include "SoakAnswers.h"
 #include "SoakPlan.h"
 
@@ -60,7 +59,6 @@ protected:
         return due;
     }
 
-    SmallPixmapCache smallPixmapCache;
     ScreenSession<Rechnen1> session;
     AnswerPicker picker{1};
 };

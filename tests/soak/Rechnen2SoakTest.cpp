@@ -4,7 +4,6 @@
 #include "Rechnen2.h"
 #include "ResidentMemory.h"
 #include "ScreenSession.h"
-#include "SmallPixmapCache.h"
 #include "SoakAnswers.h"
 #include "SoakPlan.h"
 
@@ -86,7 +85,6 @@ protected:
 
     QString shownDividend() { return session.screen().control<QLineEdit>(kDividendField)->text(); }
 
-    SmallPixmapCache smallPixmapCache;
     ScreenSession<Rechnen2> session;
     AnswerPicker picker{2};
     DivisionTask task{};

@@ -150,7 +150,9 @@ TEST(PictureButtonTest, PlacesTheIconAndCentresTheCaptionBesideItMovingBothWhenP
         ASSERT_EQ(text.empty(), caption.isEmpty());
         if (text.empty())
             continue;
-        const auto [left, right] = std::ranges::minmax(text | std::views::transform(&QPoint::x));
+        const auto [leftmost, rightmost] = std::ranges::minmax(text, {}, &QPoint::x);
+        const int left = leftmost.x();
+        const int right = rightmost.x();
         EXPECT_GE(left, corner.x() + 32);
         EXPECT_NEAR((left + right + 1) / 2.0, (35 + 100) / 2.0, 2.0);  // centred in the space right of the icon
         std::ranges::for_each(text, [](QPoint& at) { at += QPoint(1, 1); });
