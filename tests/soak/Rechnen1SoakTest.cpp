@@ -1,12 +1,10 @@
-#include "OwnCount.h"
 #include "ProgramState.h"
 #include "Rechnen1.h"
-#include "ResidentMemory.h"
 #include "ScreenSession.h"
 #include "SoakAnswers.h"
 #include "SoakPlan.h"
+#include "SoakRun.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 using namespace tessaro;
@@ -65,36 +63,15 @@ protected:
 
 TEST_P(Rechnen1Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks)
 {
-    const int checks = plannedChecks();
-    const int warmUp = warmUpChecks(checks);
-    OwnCount count;
-    std::size_t steadyMemory = 0;
-    for (int check = 0; check < checks; ++check) {
-        if (dueBefore(check, kReopenEvery))
-            session.reopen();
-        if (dueBefore(check, kRulePageEvery))
-            session.visitRulePage(kRuleButton);
-        if (dueBefore(check, kResetEvery)) {
-            session.click(kResetButton);
-            count.reset();
-        }
-        if (dueBefore(check, kNewTaskEvery))
-            session.click(kNewTaskButton);
-
-        count.count(answer(picker.kindFor(check)));
-        ASSERT_EQ(programState().tally.wrong(), count.wrong) << "after check " << check;
-        ASSERT_EQ(programState().tally.right(), static_cast<double>(count.right)) << "after check " << check;
-
-        if (check % kEventsEvery == 0)
-            QApplication::processEvents();
-        if (check + 1 == warmUp)
-            steadyMemory = residentBytes();
-    }
-    QApplication::processEvents();
-
-    expectTallyShows(session.screen(), count);
-    ASSERT_GT(steadyMemory, 0u);
-    expectFlatMemory(steadyMemory, residentBytes());
+    playSoak({
+        .reopen = [this] { session.reopen(); },
+        .visitRulePage = [this] { session.visitRulePage(kRuleButton); },
+        .reset = [this] { session.click(kResetButton); },
+        .newTask = [this] { session.click(kNewTaskButton); },
+        .beforeCheck = {},
+        .answer = [this](int check) { return answer(picker.kindFor(check)); },
+        .screen = [this]() -> const TemplateDialog& { return session.screen(); },
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, Rechnen1Soak,

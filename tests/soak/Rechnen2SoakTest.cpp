@@ -1,13 +1,11 @@
 #include "DivisionTask.h"
-#include "OwnCount.h"
 #include "ProgramState.h"
 #include "Rechnen2.h"
-#include "ResidentMemory.h"
 #include "ScreenSession.h"
 #include "SoakAnswers.h"
 #include "SoakPlan.h"
+#include "SoakRun.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include <array>
@@ -92,37 +90,17 @@ protected:
 
 TEST_F(Rechnen2Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks)
 {
-    const int checks = plannedChecks();
-    const int warmUp = warmUpChecks(checks);
-    OwnCount count;
-    std::size_t steadyMemory = 0;
-    for (int check = 0; check < checks; ++check) {
-        if (dueBefore(check, kReopenEvery))
-            drawing([this] { session.reopen(); });
-        if (dueBefore(check, kRulePageEvery))
-            session.visitRulePage(kRuleButton);
-        if (dueBefore(check, kResetEvery)) {
-            drawing([this] { session.click(kResetButton); });
-            count.reset();
-        }
-        if (dueBefore(check, kNewTaskEvery))
-            drawing([this] { session.click(kNewTaskButton); });
-        ASSERT_EQ(shownDividend().toStdString(), task.dividend.text) << "before check " << check;
-
-        count.count(answer(picker.kindFor(check)));
-        ASSERT_EQ(programState().tally.wrong(), count.wrong) << "after check " << check;
-        ASSERT_EQ(programState().tally.right(), static_cast<double>(count.right)) << "after check " << check;
-
-        if (check % kEventsEvery == 0)
-            QApplication::processEvents();
-        if (check + 1 == warmUp)
-            steadyMemory = residentBytes();
-    }
-    QApplication::processEvents();
-
-    expectTallyShows(session.screen(), count);
-    ASSERT_GT(steadyMemory, 0u);
-    expectFlatMemory(steadyMemory, residentBytes());
+    playSoak({
+        .reopen = [this] { drawing([this] { session.reopen(); }); },
+        .visitRulePage = [this] { session.visitRulePage(kRuleButton); },
+        .reset = [this] { drawing([this] { session.click(kResetButton); }); },
+        .newTask = [this] { drawing([this] { session.click(kNewTaskButton); }); },
+        .beforeCheck = [this](int check) {
+            ASSERT_EQ(shownDividend().toStdString(), task.dividend.text) << "before check " << check;
+        },
+        .answer = [this](int check) { return answer(picker.kindFor(check)); },
+        .screen = [this]() -> const TemplateDialog& { return session.screen(); },
+    });
 }
 
 } // namespace
