@@ -1,12 +1,8 @@
 # Builds the Debian package with CPack into an empty folder and checks its control fields and its files.
 #
 #   cmake -DBUILD_DIR=<build> -DOUT_DIR=<empty dir> -DAPP_ID=<id> -DVERSION=<version> -P CheckDeb.cmake
-foreach(var BUILD_DIR OUT_DIR APP_ID VERSION)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "CheckDeb.cmake needs -D${var}=...")
-  endif()
-endforeach()
 include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
+tessaro_require_definitions(BUILD_DIR OUT_DIR APP_ID VERSION)
 
 function(run out)
   execute_process(COMMAND ${ARGN}

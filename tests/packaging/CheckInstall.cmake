@@ -1,12 +1,8 @@
 # Installs the build tree into an empty prefix and checks that a desktop can find, start and show Tessaro there.
 #
 #   cmake -DBUILD_DIR=<build> -DPREFIX=<empty dir> -DAPP_ID=<id> -DVERSION=<version> -P CheckInstall.cmake
-foreach(var BUILD_DIR PREFIX APP_ID VERSION)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "CheckInstall.cmake needs -D${var}=...")
-  endif()
-endforeach()
 include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
+tessaro_require_definitions(BUILD_DIR PREFIX APP_ID VERSION)
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(

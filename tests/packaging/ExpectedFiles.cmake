@@ -27,3 +27,13 @@ function(tessaro_desktop_value out desktop_file key)
   string(REGEX REPLACE "^${key}=" "" value "${lines}")
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
+
+# Stops a check script that was started without one of the -D<name>=... values it needs.
+function(tessaro_require_definitions)
+  foreach(var ${ARGN})
+    if(NOT DEFINED ${var})
+      get_filename_component(script ${CMAKE_SCRIPT_MODE_FILE} NAME)
+      message(FATAL_ERROR "${script} needs -D${var}=...")
+    endif()
+  endforeach()
+endfunction()
