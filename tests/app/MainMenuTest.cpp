@@ -200,10 +200,8 @@ TEST_F(MainMenuTest, BackgroundAndTextsAreBlackOnTheScreenColour) {
     EXPECT_LT(darkest, 60);
 }
 
-TEST_F(MainMenuTest, WindowHasTheProgramIconAndAMinimiseButNoMaximiseBox) {
+TEST_F(MainMenuTest, IsATopLevelWindowWithTheProgramIcon) {
     EXPECT_FALSE(menu->windowIcon().isNull());
-    EXPECT_TRUE(menu->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(menu->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(menu->parentWidget(), nullptr);
 }
 
