@@ -1,9 +1,9 @@
 #include "AboutDialog.h"
 
-#include "Templates.h"
+#include "AboutTemplate.h"
 
 namespace tessaro {
 
-AboutDialog::AboutDialog(QWidget* parent) : TemplateDialog(templates::about(), parent) {}
+AboutDialog::AboutDialog(QWidget* parent) : TemplateDialog(about::dialogTemplate(), parent) {}
 
 }  // namespace tessaro

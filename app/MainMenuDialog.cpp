@@ -1,6 +1,7 @@
 #include "MainMenuDialog.h"
 
 #include "AboutDialog.h"
+#include "MainMenuTemplate.h"
 #include "Rechnen1.h"
 #include "Rechnen2.h"
 #include "PictureButton.h"
@@ -8,7 +9,6 @@
 #include "ProgramState.h"
 #include "RulesMenu.h"
 #include "ScreenOpener.h"
-#include "Templates.h"
 
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -22,23 +22,17 @@
 
 namespace tessaro {
 
-namespace {
-constexpr int kPractiseButton = 1000;
-constexpr int kRulesButton = 1001;
-constexpr int kAboutButton = 1006;
-}  // namespace
-
-MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(templates::mainMenu(), parent) {
+MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(mainmenu::dialogTemplate(), parent) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon130.png")));
-    setUpPictureButton(*control<PictureButton>(kRulesButton), 150, QColor(204, 255, 255));
-    setUpPictureButton(*control<PictureButton>(kPractiseButton), 152, QColor(250, 255, 204));
-    bindModeButton(1002, ExerciseMode::AddSubtract);
-    bindModeButton(1003, ExerciseMode::Modulus);
-    bindModeButton(1004, ExerciseMode::Multiply);
-    bindModeButton(1005, ExerciseMode::Divide);
-    connect(control<QPushButton>(kPractiseButton), &QPushButton::clicked, this, &MainMenuDialog::practise);
-    connect(control<QPushButton>(kRulesButton), &QPushButton::clicked, this, [] { openScreen<Regeln>(); });
-    connect(control<QPushButton>(kAboutButton), &QPushButton::clicked, this, [] { openScreen<AboutDialog>(); });
+    setUpPictureButton(*control<PictureButton>(mainmenu::RulesButton), 150, QColor(204, 255, 255));
+    setUpPictureButton(*control<PictureButton>(mainmenu::PractiseButton), 152, QColor(250, 255, 204));
+    bindModeButton(mainmenu::AddSubtractRadio, ExerciseMode::AddSubtract);
+    bindModeButton(mainmenu::ModulusRadio, ExerciseMode::Modulus);
+    bindModeButton(mainmenu::MultiplyRadio, ExerciseMode::Multiply);
+    bindModeButton(mainmenu::DivideRadio, ExerciseMode::Divide);
+    connect(control<QPushButton>(mainmenu::PractiseButton), &QPushButton::clicked, this, &MainMenuDialog::practise);
+    connect(control<QPushButton>(mainmenu::RulesButton), &QPushButton::clicked, this, [] { openScreen<Regeln>(); });
+    connect(control<QPushButton>(mainmenu::AboutButton), &QPushButton::clicked, this, [] { openScreen<AboutDialog>(); });
     createSystemMenu();
 }
 

@@ -7,6 +7,7 @@
 #include "ProgramState.h"
 #include "RepaintWatch.h"
 #include "Rechnen1.h"
+#include "Rechnen1Template.h"
 #include "TrainerApp.h"
 
 #include <QApplication>
@@ -19,16 +20,14 @@ using namespace tessaro::bench;
 namespace {
 
 constexpr int kChecks = 500;
-constexpr int kAnswerField = 1012;
-constexpr int kComputeButton = 1002;
 
 // Right and wrong answers in turn: a right one draws and shows the next task, a wrong one shows the correction.
 // A check takes from the click until the frame that shows its verdict has been painted; the part before that is
 // the evaluation itself, and the rest is mostly Qt's wait before it repaints (5 ms by default).
 void reportCheckTimes(Rechnen1& screen)
 {
-    auto* answer = screen.control<QLineEdit>(kAnswerField);
-    auto* compute = screen.control<QPushButton>(kComputeButton);
+    auto* answer = screen.control<QLineEdit>(rechnen1::AnswerField);
+    auto* compute = screen.control<QPushButton>(rechnen1::ComputeButton);
     RepaintWatch repaints(screen);
     double evaluation = 0;
     double toFrame = 0;

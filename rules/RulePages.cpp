@@ -1,12 +1,12 @@
 #include "RulePages.h"
 
-#include "Templates.h"
+#include "RulesTemplates.h"
 
 using namespace tessaro;
 
-iundj::iundj(QWidget* parent) : RulePage(templates::pageIundJ(), parent) {}
-Definition::Definition(QWidget* parent) : RulePage(templates::pageDefinition(), parent) {}
-Betrag::Betrag(QWidget* parent) : RulePage(templates::pageModulus(), parent) {}
-Addition::Addition(QWidget* parent) : RulePage(templates::pageAddition(), parent) {}
-Multiplikatioin::Multiplikatioin(QWidget* parent) : RulePage(templates::pageMultiply(), parent) {}
-Division::Division(QWidget* parent) : RulePage(templates::pageDivision(), parent) {}
+iundj::iundj(QWidget* parent) : RulePage(rulepages::iundj(), parent) {}
+Definition::Definition(QWidget* parent) : RulePage(rulepages::definition(), parent) {}
+Betrag::Betrag(QWidget* parent) : RulePage(rulepages::modulus(), parent) {}
+Addition::Addition(QWidget* parent) : RulePage(rulepages::addition(), parent) {}
+Multiplikatioin::Multiplikatioin(QWidget* parent) : RulePage(rulepages::multiplication(), parent) {}
+Division::Division(QWidget* parent) : RulePage(rulepages::division(), parent) {}

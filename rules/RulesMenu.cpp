@@ -2,19 +2,19 @@
 
 #include "RulePages.h"
 #include "ScreenOpener.h"
-#include "Templates.h"
+#include "RulesTemplates.h"
 
 #include <QPushButton>
 
 using namespace tessaro;
 
-Regeln::Regeln(QWidget* parent) : TemplateDialog(templates::rulesMenu(), parent) {
-    bindPageButton<iundj>(1003);
-    bindPageButton<Definition>(1004);
-    bindPageButton<Betrag>(1005);
-    bindPageButton<Addition>(1006);
-    bindPageButton<Multiplikatioin>(1007);
-    bindPageButton<Division>(1008);
+Regeln::Regeln(QWidget* parent) : TemplateDialog(rulesmenu::dialogTemplate(), parent) {
+    bindPageButton<iundj>(rulesmenu::IundjButton);
+    bindPageButton<Definition>(rulesmenu::DefinitionButton);
+    bindPageButton<Betrag>(rulesmenu::ModulusButton);
+    bindPageButton<Addition>(rulesmenu::AdditionButton);
+    bindPageButton<Multiplikatioin>(rulesmenu::MultiplicationButton);
+    bindPageButton<Division>(rulesmenu::DivisionButton);
 }
 
 template <class Page>

@@ -13,24 +13,21 @@ using namespace tessaro;
 
 namespace {
 constexpr int kFieldFontWeight = 670;
-constexpr int kRightCountField = 1006;
-constexpr int kWrongCountField = 1007;
-constexpr int kPercentField = 1005;
 }  // namespace
 
-ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, ActionButtons buttons, QWidget* parent)
+ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent)
     : TemplateDialog(dialogTemplate, parent),
-      rightCountField_(control<QLineEdit>(kRightCountField)),
-      wrongCountField_(control<QLineEdit>(kWrongCountField)),
-      percentField_(control<QLineEdit>(kPercentField)),
+      rightCountField_(control<QLineEdit>(controls.rightCount)),
+      wrongCountField_(control<QLineEdit>(controls.wrongCount)),
+      percentField_(control<QLineEdit>(controls.percent)),
       fieldFont_(arialFont(18, kFieldFontWeight)) {
-    auto* computeButton = control<PictureButton>(buttons.compute);
-    auto* ruleButton = control<PictureButton>(buttons.rule);
+    auto* computeButton = control<PictureButton>(controls.compute);
+    auto* ruleButton = control<PictureButton>(controls.rule);
     setUpPictureButton(*computeButton, 146, QColor(222, 103, 103));
     setUpPictureButton(*ruleButton, 150, QColor(204, 255, 255));
     connect(computeButton, &QPushButton::clicked, this, [this] { evaluateAnswer(); });
-    connect(control<QPushButton>(buttons.newTask), &QPushButton::clicked, this, [this] { startNewTask(); });
-    connect(control<QPushButton>(buttons.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
+    connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] { startNewTask(); });
+    connect(control<QPushButton>(controls.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
     connect(ruleButton, &QPushButton::clicked, this, [this] { showRulePage(); });
 }
 
@@ -38,6 +35,17 @@ void ExerciseScreen::resetEvaluation() {
     programState().tally.reset();
     showTally();
     startNewTask();
+}
+
+void ExerciseScreen::recordVerdict(bool right) {
+    ScoreTally& tally = programState().tally;
+    tally.countAnswer();
+    if (right)
+        tally.addRight();
+    else
+        tally.addWrong();
+    tally.updatePercent();
+    showTally();
 }
 
 void ExerciseScreen::showTally() {

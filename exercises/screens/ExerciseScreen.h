@@ -19,14 +19,20 @@ public:
     void resetEvaluation();
 
 protected:
-    struct ActionButtons {
+    // The controls both screens have, by their ids in the screen's template.
+    struct SharedControls {
         int compute;
         int newTask;
         int reset;
         int rule;
+        int rightCount;
+        int wrongCount;
+        int percent;
     };
-    ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, ActionButtons buttons, QWidget* parent);
+    ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent);
 
+    // Counts a checked answer as right or wrong and shows the tally.
+    void recordVerdict(bool right);
     void showTally();
     // The first paint of an opening draws a task; later paints keep it.
     void startFirstTaskOnce();

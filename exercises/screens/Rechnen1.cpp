@@ -9,7 +9,7 @@
 #include "RulePages.h"
 #include "ScreenColours.h"
 #include "ScreenOpener.h"
-#include "Templates.h"
+#include "Rechnen1Template.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -55,13 +55,20 @@ const ModeHeading* headingOf(ExerciseMode mode) {
 }  // namespace
 
 Rechnen1::Rechnen1(QWidget* parent)
-    : ExerciseScreen(templates::firstExercise(), {.compute = 1002, .newTask = 1015, .reset = 1009, .rule = 1028},
+    : ExerciseScreen(rechnen1::dialogTemplate(),
+                     {.compute = rechnen1::ComputeButton,
+                      .newTask = rechnen1::NewTaskButton,
+                      .reset = rechnen1::ResetButton,
+                      .rule = rechnen1::RuleButton,
+                      .rightCount = rechnen1::RightCountField,
+                      .wrongCount = rechnen1::WrongCountField,
+                      .percent = rechnen1::PercentField},
                      parent),
-      taskField_(control<QLineEdit>(1001)),
-      answerField_(control<QLineEdit>(1012)),
-      wrongMessageField_(control<QLineEdit>(1013)),
-      newTaskButton_(control<QPushButton>(1015)),
-      rightMessageField_(control<QLineEdit>(1014)) {
+      taskField_(control<QLineEdit>(rechnen1::TaskField)),
+      answerField_(control<QLineEdit>(rechnen1::AnswerField)),
+      wrongMessageField_(control<QLineEdit>(rechnen1::WrongMessageField)),
+      newTaskButton_(control<QPushButton>(rechnen1::NewTaskButton)),
+      rightMessageField_(control<QLineEdit>(rechnen1::RightMessageField)) {
     setResultColours(*wrongMessageField_, *rightMessageField_);
     useFieldFont({taskField_, answerField_, wrongMessageField_, rightMessageField_});
 }
@@ -106,24 +113,18 @@ void Rechnen1::startNewTask() {
 }
 
 void Rechnen1::evaluateAnswer() {
-    ProgramState& state = programState();
-    state.tally.countAnswer();
-    const std::string typed = answerField_->text().toStdString();
-    if (isRightAnswer(typed, state.expectedAnswer)) {
+    const std::string& expected = programState().expectedAnswer;
+    const bool right = isRightAnswer(answerField_->text().toStdString(), expected);
+    recordVerdict(right);
+    if (right) {
         answerField_->clear();
-        state.tally.addRight();
-        state.tally.updatePercent();
-        showTally();
         startNewTask();
         showText(*rightMessageField_, kRightFeedback);
         answerField_->setFocus();
         announce(*rightMessageField_);
     } else {
         rightMessageField_->clear();
-        showText(*wrongMessageField_, wrongFeedback(state.expectedAnswer));
-        state.tally.addWrong();
-        state.tally.updatePercent();
-        showTally();
+        showText(*wrongMessageField_, wrongFeedback(expected));
         newTaskButton_->setFocus();
         announce(*wrongMessageField_);
     }

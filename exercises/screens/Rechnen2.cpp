@@ -10,7 +10,7 @@
 #include "RulePages.h"
 #include "ScreenColours.h"
 #include "ScreenOpener.h"
-#include "Templates.h"
+#include "Rechnen2Template.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -30,18 +30,25 @@ void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from
 }  // namespace
 
 Rechnen2::Rechnen2(QWidget* parent)
-    : ExerciseScreen(templates::secondExercise(), {.compute = 1021, .newTask = 1010, .reset = 1024, .rule = 1029},
+    : ExerciseScreen(rechnen2::dialogTemplate(),
+                     {.compute = rechnen2::ComputeButton,
+                      .newTask = rechnen2::NewTaskButton,
+                      .reset = rechnen2::ResetButton,
+                      .rule = rechnen2::RuleButton,
+                      .rightCount = rechnen2::RightCountField,
+                      .wrongCount = rechnen2::WrongCountField,
+                      .percent = rechnen2::PercentField},
                      parent),
-      realNumeratorInput_(control<QLineEdit>(1012)),
-      denominatorInput_(control<QLineEdit>(1020)),
-      imagNumeratorInput_(control<QLineEdit>(1013)),
-      dividendField_(control<QLineEdit>(1025)),
-      divisorField_(control<QLineEdit>(1026)),
-      wrongLabelField_(control<QLineEdit>(1027)),
-      correctRealNumeratorField_(control<QLineEdit>(1014)),
-      correctDenominatorField_(control<QLineEdit>(1022)),
-      rightMessageField_(control<QLineEdit>(1028)),
-      correctImagNumeratorField_(control<QLineEdit>(1015)) {
+      realNumeratorInput_(control<QLineEdit>(rechnen2::RealNumeratorInput)),
+      denominatorInput_(control<QLineEdit>(rechnen2::DenominatorInput)),
+      imagNumeratorInput_(control<QLineEdit>(rechnen2::ImagNumeratorInput)),
+      dividendField_(control<QLineEdit>(rechnen2::DividendField)),
+      divisorField_(control<QLineEdit>(rechnen2::DivisorField)),
+      wrongLabelField_(control<QLineEdit>(rechnen2::WrongLabelField)),
+      correctRealNumeratorField_(control<QLineEdit>(rechnen2::CorrectRealNumeratorField)),
+      correctDenominatorField_(control<QLineEdit>(rechnen2::CorrectDenominatorField)),
+      rightMessageField_(control<QLineEdit>(rechnen2::RightMessageField)),
+      correctImagNumeratorField_(control<QLineEdit>(rechnen2::CorrectImagNumeratorField)) {
     setResultColours(*wrongLabelField_, *rightMessageField_);
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
         input->setMaxLength(kInputLength);
@@ -89,25 +96,19 @@ void Rechnen2::startNewTask() {
 }
 
 void Rechnen2::evaluateAnswer() {
-    ScoreTally& tally = programState().tally;
-    tally.countAnswer();
     const bool right =
         checkDivisionAnswer(realNumerator_, denominator_, imagNumerator_, realNumeratorInput_->text().toStdString(),
                             denominatorInput_->text().toStdString(), imagNumeratorInput_->text().toStdString());
+    recordVerdict(right);
     if (right) {
         showText(*rightMessageField_, kRightFeedback);
-        for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
-            input->clear();
+        // The new task empties the inputs; "Richtig!!" stays on display with it.
         lastAnswerRight_ = true;
         startNewTask();
-        tally.addRight();
     } else {
         rightMessageField_->clear();
         showCorrectAnswer();
-        tally.addWrong();
     }
-    tally.updatePercent();
-    showTally();
     announce(right ? *rightMessageField_ : *wrongLabelField_);
 }
 

@@ -1,12 +1,19 @@
 #include "Templates.h"
 
+#include "AboutTemplate.h"
+#include "MainMenuTemplate.h"
+#include "Rechnen1Template.h"
+#include "Rechnen2Template.h"
+#include "RulesTemplates.h"
+
 namespace tessaro::templates {
 
 std::span<const DialogTemplate* const> all() {
     static const DialogTemplate* const everyTemplate[] = {
-        &mainMenu(),       &about(),       &firstExercise(), &secondExercise(),
-        &rulesMenu(),      &pageIundJ(),   &pageDefinition(), &pageModulus(),
-        &pageAddition(),   &pageMultiply(), &pageDivision(),
+        &mainmenu::dialogTemplate(), &about::dialogTemplate(),      &rechnen1::dialogTemplate(),
+        &rechnen2::dialogTemplate(), &rulesmenu::dialogTemplate(),  &rulepages::iundj(),
+        &rulepages::definition(),    &rulepages::modulus(),         &rulepages::addition(),
+        &rulepages::multiplication(), &rulepages::division(),
     };
     return everyTemplate;
 }

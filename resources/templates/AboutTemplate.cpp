@@ -1,0 +1,30 @@
+#include "AboutTemplate.h"
+
+#include "ProgramInfo.h"
+
+namespace tessaro::about {
+namespace {
+
+using K = ControlKind;
+using namespace style;
+
+constexpr ControlTemplate kControls[] = {
+    {kNoId, K::StaticText, kNameAndVersion, {53, 19, 119, 8}, 0},
+    {kNoId, K::StaticText, kCopyright, {53, 46, 119, 8}, 0},
+    {OkButton, K::PushButton, "OK", {224, 100, 50, 16}, DefaultButton | TabStop | Group},
+    {kNoId, K::StaticIcon, ":/icons/icon130.png", {17, 19, 21, 20}, 0},
+    {kNoId, K::StaticText, "Dieses Programm ist Freeware", {55, 70, 98, 8}, 0},
+    {kNoId, K::StaticText, kAuthor, {53, 30, 54, 8}, 0},
+    {kNoId, K::StaticText, "Feedback bitte an:", {191, 7, 61, 8}, 0},
+    {kNoId, K::StaticText, kFeedbackAddress, {191, 22, 83, 8}, 0},
+    {kNoId, K::StaticText, "Homepage:", {191, 47, 38, 8}, 0},
+    {kNoId, K::StaticText, kHomepage, {191, 61, 83, 8}, 0},
+};
+
+constexpr DialogTemplate kTemplate{100, "Info über Tessaro", 281, 123, FrameKind::Modal, kControls};
+
+}  // namespace
+
+const DialogTemplate& dialogTemplate() { return kTemplate; }
+
+}  // namespace tessaro::about

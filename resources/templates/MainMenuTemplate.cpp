@@ -1,0 +1,36 @@
+#include "MainMenuTemplate.h"
+
+#include "ProgramInfo.h"
+
+namespace tessaro::mainmenu {
+namespace {
+
+using K = ControlKind;
+using namespace style;
+
+constexpr ControlTemplate kControls[] = {
+    {PractiseButton, K::PictureButton, "Üben", {223, 107, 65, 26}, DefaultButton | TabStop},
+    {QuitButton, K::PushButton, "Beenden", {409, 253, 50, 16}, TabStop},
+    {kNoId, K::StaticText, "Rechenregeln und Definitionen für komplexe Zahlen ansehen:", {31, 28, 155, 22}, 0},
+    {RulesButton, K::PictureButton, "Regeln", {193, 26, 66, 25}, DefaultButton | TabStop},
+    {AddSubtractRadio, K::RadioButton, "Addition und Subtraktion komplexer Zahlen üben", {45, 87, 171, 10}, 0},
+    {ModulusRadio, K::RadioButton, "Betrag einer komplexen Zahl bilden üben", {45, 109, 145, 10}, 0},
+    {MultiplyRadio, K::RadioButton, "Multiplikation üben", {45, 127, 75, 10}, 0},
+    {DivideRadio, K::RadioButton, "Division üben", {45, 149, 58, 10}, 0},
+    {AboutButton, K::PushButton, "über Tessaro", {409, 215, 50, 37}, MultiLine | TabStop},
+    {kNoId, K::StaticText, "In dieser Version wird nur das Rechnen in kartesischer Form trainiert!",
+     {37, 178, 153, 21}, AlignCenter},
+    {kNoId, K::GroupBox, "Übungsmodus wählen und Rechnen trainieren", {31, 66, 269, 103}, 0},
+    {kNoId, K::StaticText, kProgramName, {381, 121, 55, 8}, 0},
+    {kNoId, K::StaticText, kVersionLine, {381, 132, 37, 8}, 0},
+    {kNoId, K::StaticText, kAuthor, {381, 158, 54, 8}, 0},
+    {kNoId, K::StaticText, kShortCopyright, {381, 171, 62, 8}, 0},
+};
+
+constexpr DialogTemplate kTemplate{102, "Tessaro", 466, 276, FrameKind::MainWindow, kControls};
+
+}  // namespace
+
+const DialogTemplate& dialogTemplate() { return kTemplate; }
+
+}  // namespace tessaro::mainmenu

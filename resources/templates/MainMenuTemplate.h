@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DialogTemplate.h"
+
+namespace tessaro::mainmenu {
+
+enum ControlId : int {
+    PractiseButton = 1000,
+    QuitButton = kCancelId,
+    RulesButton = 1001,
+    AddSubtractRadio = 1002,
+    ModulusRadio = 1003,
+    MultiplyRadio = 1004,
+    DivideRadio = 1005,
+    AboutButton = 1006,
+};
+
+const DialogTemplate& dialogTemplate();  // 102
+
+}  // namespace tessaro::mainmenu

@@ -1,0 +1,42 @@
+#include "Rechnen2Template.h"
+
+namespace tessaro::rechnen2 {
+namespace {
+
+using K = ControlKind;
+using namespace style;
+
+constexpr ControlTemplate kControls[] = {
+    {ComputeButton, K::PictureButton, "Berechnen", {292, 87, 74, 33}, DefaultButton},
+    {BackButton, K::PushButton, "Zurück zum Hauptmenü", {254, 288, 50, 27}, MultiLine},
+    {RealNumeratorInput, K::Edit, "", {153, 78, 36, 20}, Border | TabStop | Group, "Realteil des Zählers"},
+    {PercentField, K::Edit, "", {419, 205, 92, 14}, AlignCenter, "Prozentuale Auswertung"},
+    {RightCountField, K::Edit, "", {419, 160, 40, 14}, AlignCenter, "Richtig"},
+    {WrongCountField, K::Edit, "", {471, 160, 40, 14}, AlignCenter, "Falsch"},
+    {kNoId, K::StaticText, "Richtig", {427, 149, 22, 8}, 0},
+    {kNoId, K::StaticText, "Falsch", {479, 149, 21, 8}, 0},
+    {kNoId, K::StaticText, "Prozentuale Auswertung", {425, 192, 80, 8}, 0},
+    {kNoId, K::GroupBox, "AUSWERTUNG", {409, 128, 113, 117}, 0},
+    {NewTaskButton, K::PushButton, "neue Aufgabe", {21, 17, 54, 14}, Group},
+    {ResetButton, K::PushButton, "Auswertung zurücksetzen", {441, 258, 50, 27}, MultiLine},
+    {DenominatorInput, K::Edit, "", {188, 107, 36, 20}, Border | TabStop, "Nenner"},
+    {ImagNumeratorInput, K::Edit, "", {223, 79, 36, 20}, Border | TabStop, "Imaginärteil des Zählers"},
+    {DividendField, K::Edit, "", {31, 82, 72, 21}, ReadOnly | AlignCenter, "Dividend"},
+    {DivisorField, K::Edit, "", {31, 109, 72, 21}, ReadOnly | AlignCenter, "Divisor"},
+    {WrongLabelField, K::Edit, "", {42, 215, 106, 27}, ReadOnly, "Meldung bei falscher Antwort"},
+    {CorrectRealNumeratorField, K::Edit, "", {167, 208, 44, 20}, ReadOnly | AlignRight | Group,
+     "Richtiger Realteil des Zählers"},
+    {CorrectDenominatorField, K::Edit, "", {210, 237, 21, 20}, ReadOnly | AlignCenter, "Richtiger Nenner"},
+    {RightMessageField, K::Edit, "", {38, 166, 106, 27}, ReadOnly, "Meldung bei richtiger Antwort"},
+    {CorrectImagNumeratorField, K::Edit, "", {213, 208, 57, 20}, ReadOnly | Group,
+     "Richtiger Imaginärteil des Zählers"},
+    {RuleButton, K::PictureButton, "Rechenregel ansehen", {469, 7, 84, 28}, MultiLine},
+};
+
+constexpr DialogTemplate kTemplate{144, "Rechnen", 560, 322, FrameKind::Modal, kControls};
+
+}  // namespace
+
+const DialogTemplate& dialogTemplate() { return kTemplate; }
+
+}  // namespace tessaro::rechnen2
