@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Renders the pictures of the rules viewer from their sources in src/:
 #   page135 page136 page137 page138 page139 page151  (LaTeX, typeset text)
 #   portrait133                                       (SVG engraving)
-# each at 1x and @2x, into this folder, and checks the results.
+# each at 1x and @2x, and checks the results. The rule pages are typeset
+# in German into this folder and in English into en/ (same names, same
+# sizes); the portrait has no text and exists once.
 #
 # Needs (Debian): texlive-latex-base texlive-latex-recommended
 #   texlive-latex-extra texlive-lang-german texlive-fonts-recommended
@@ -23,7 +28,7 @@ if ((${#missing[@]})); then
        "texlive-lang-german texlive-fonts-recommended poppler-utils imagemagick librsvg2-bin python3" >&2
   exit 1
 fi
-for sty in mathptmx.sty ngerman.ldf microtype.sty geometry.sty xcolor.sty amsmath.sty; do
+for sty in mathptmx.sty ngerman.ldf english.ldf microtype.sty geometry.sty xcolor.sty amsmath.sty; do
   if [[ -z "$(kpsewhich "$sty")" ]]; then
     echo "render.sh: LaTeX file $sty not found (texlive packages missing?)" >&2
     exit 1
@@ -52,24 +57,36 @@ to_rgb() { # in out w h
     -define png:color-type=2 -define png:bit-depth=8 "$2"
 }
 
+# language and output folder of the rule pages
+languages=(
+  "de $here"
+  "en $here/en"
+)
+
 cp "$src"/*.tex "$work"/
-for entry in "${pages[@]}"; do
-  read -r name w h <<<"$entry"
-  echo "typesetting $name"
-  if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error "$name.tex" >/dev/null); then
-    grep -A8 '^!' "$work/$name.log" >&2 || true
-    echo "render.sh: $name.tex failed" >&2
-    exit 1
-  fi
-  if grep -q '^Overfull' "$work/$name.log"; then
-    echo "render.sh: warning: $name has an overfull line" >&2
-  fi
-  for scale in 1 2; do
-    sw=$((w * scale)); sh=$((h * scale))
-    suffix=""; ((scale == 2)) && suffix="@2x"
-    pdftoppm -png -singlefile -scale-to-x "$sw" -scale-to-y "$sh" \
-      "$work/$name.pdf" "$work/$name-$scale"
-    to_rgb "$work/$name-$scale.png" "$here/$name$suffix.png" "$sw" "$sh"
+mkdir -p "$here/en"
+for lang_entry in "${languages[@]}"; do
+  read -r lang out <<<"$lang_entry"
+  for entry in "${pages[@]}"; do
+    read -r name w h <<<"$entry"
+    job="$name-$lang"
+    echo "typesetting $name ($lang)"
+    if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error -jobname="$job" \
+          "\\def\\PageLanguage{$lang}\\input{$name}" >/dev/null); then
+      grep -A8 '^!' "$work/$job.log" >&2 || true
+      echo "render.sh: $name.tex ($lang) failed" >&2
+      exit 1
+    fi
+    if grep -q '^Overfull' "$work/$job.log"; then
+      echo "render.sh: warning: $name ($lang) has an overfull line" >&2
+    fi
+    for scale in 1 2; do
+      sw=$((w * scale)); sh=$((h * scale))
+      suffix=""; ((scale == 2)) && suffix="@2x"
+      pdftoppm -png -singlefile -scale-to-x "$sw" -scale-to-y "$sh" \
+        "$work/$job.pdf" "$work/$job-$scale"
+      to_rgb "$work/$job-$scale.png" "$out/$name$suffix.png" "$sw" "$sh"
+    done
   done
 done
 
@@ -85,6 +102,7 @@ for scale in 1 2; do
 done
 
 # Checks: exact sizes, PNG colour types, page colour in the corners,
+# dark red heading and black text on every rule page (both languages),
 # full grey palette of the portrait.
 status=0
 check() { # file w h colortype
@@ -118,17 +136,26 @@ if not ok:
     sys.exit(1)
 PY
 }
-for entry in "${pages[@]}"; do
-  read -r name w h <<<"$entry"
-  for scale in 1 2; do
-    suffix=""; ((scale == 2)) && suffix="@2x"
-    f="$here/$name$suffix.png"
-    check "$f" $((w * scale)) $((h * scale)) 2
-    for corner in "0,0" "$((w * scale - 1)),$((h * scale - 1))"; do
-      px="$(convert "$f" -format "%[fx:int(255*p{$corner}.r)],%[fx:int(255*p{$corner}.g)],%[fx:int(255*p{$corner}.b)]" info:)"
-      if [[ "$px" != "204,255,255" ]]; then
-        echo "FAIL $f: corner $corner is $px" >&2; status=1
-      fi
+for lang_entry in "${languages[@]}"; do
+  read -r lang out <<<"$lang_entry"
+  for entry in "${pages[@]}"; do
+    read -r name w h <<<"$entry"
+    for scale in 1 2; do
+      suffix=""; ((scale == 2)) && suffix="@2x"
+      f="$out/$name$suffix.png"
+      check "$f" $((w * scale)) $((h * scale)) 2
+      for corner in "0,0" "$((w * scale - 1)),$((h * scale - 1))"; do
+        px="$(convert "$f" -format "%[fx:int(255*p{$corner}.r)],%[fx:int(255*p{$corner}.g)],%[fx:int(255*p{$corner}.b)]" info:)"
+        if [[ "$px" != "204,255,255" ]]; then
+          echo "FAIL $f: corner $corner is $px" >&2; status=1
+        fi
+      done
+      colours="$(convert "$f" -depth 8 -unique-colors txt:-)"
+      for want in "128,0,0" "0,0,0"; do
+        if ! grep -q "($want)" <<<"$colours"; then
+          echo "FAIL $f: no pixel of colour rgb($want)" >&2; status=1
+        fi
+      done
     done
   done
 done

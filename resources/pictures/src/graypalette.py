@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes 8-bit grey samples as an indexed PNG with a full grey palette.
 
     graypalette.py WIDTH HEIGHT RAW OUT.png
