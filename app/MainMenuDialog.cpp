@@ -2,11 +2,11 @@
 
 #include "AboutDialog.h"
 #include "MainMenuTemplate.h"
-#include "Rechnen1.h"
-#include "Rechnen2.h"
 #include "PictureButton.h"
 #include "PictureButtonSetup.h"
 #include "ProgramState.h"
+#include "Rechnen1.h"
+#include "Rechnen2.h"
 #include "RulesMenu.h"
 #include "ScreenOpener.h"
 
@@ -32,7 +32,8 @@ MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(mainmenu::dialo
     bindModeButton(mainmenu::DivideRadio, ExerciseMode::Divide);
     connect(control<QPushButton>(mainmenu::PractiseButton), &QPushButton::clicked, this, &MainMenuDialog::practise);
     connect(control<QPushButton>(mainmenu::RulesButton), &QPushButton::clicked, this, [] { openScreen<Regeln>(); });
-    connect(control<QPushButton>(mainmenu::AboutButton), &QPushButton::clicked, this, [] { openScreen<AboutDialog>(); });
+    connect(control<QPushButton>(mainmenu::AboutButton), &QPushButton::clicked, this,
+            [] { openScreen<AboutDialog>(); });
     createSystemMenu();
 }
 

@@ -9,14 +9,12 @@ namespace tessaro::bench {
 
 namespace {
 
-double secondsSinceEpoch(std::chrono::system_clock::time_point at)
-{
+double secondsSinceEpoch(std::chrono::system_clock::time_point at) {
     return std::chrono::duration<double>(at.time_since_epoch()).count();
 }
 
 // EPOCHREALTIME is written with the locale's decimal separator, so a comma is read as a point.
-double launchSeconds()
-{
+double launchSeconds() {
     const char* given = std::getenv("TESSARO_BENCH_FIRST_PAINT");
     if (!given || !*given) {
         std::fprintf(stderr, "TESSARO_BENCH_FIRST_PAINT is not set: run this through scripts/bench.sh\n");
@@ -29,22 +27,19 @@ double launchSeconds()
     return std::strtod(text.c_str(), nullptr);
 }
 
-} // namespace
+}  // namespace
 
-double millisecondsSinceLaunch()
-{
+double millisecondsSinceLaunch() {
     return (secondsSinceEpoch(std::chrono::system_clock::now()) - launchSeconds()) * 1000.0;
 }
 
-double monotonicMilliseconds()
-{
+double monotonicMilliseconds() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-void report(const char* name, double value)
-{
+void report(const char* name, double value) {
     std::printf("%s=%.3f\n", name, value);
     std::fflush(stdout);
 }
 
-} // namespace tessaro::bench
+}  // namespace tessaro::bench

@@ -13,4 +13,4 @@ double monotonicMilliseconds();
 // Prints one measurement as "name=value" on standard output, the form scripts/bench.sh reads.
 void report(const char* name, double value);
 
-} // namespace tessaro::bench
+}  // namespace tessaro::bench

@@ -5,17 +5,14 @@
 
 namespace tessaro::bench {
 
-FirstPaintProbe::FirstPaintProbe(QWidget& widget, std::function<void()> painted)
-    : QObject(&widget)
-{
+FirstPaintProbe::FirstPaintProbe(QWidget& widget, std::function<void()> painted) : QObject(&widget) {
     frameDone_.setSingleShot(true);
     frameDone_.setInterval(0);
     connect(&frameDone_, &QTimer::timeout, this, std::move(painted));
     widget.installEventFilter(this);
 }
 
-bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event)
-{
+bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && !seen_) {
         seen_ = true;
         frameDone_.start();
@@ -23,4 +20,4 @@ bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace tessaro::bench
+}  // namespace tessaro::bench

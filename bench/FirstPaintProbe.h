@@ -26,4 +26,4 @@ private:
     bool seen_ = false;
 };
 
-} // namespace tessaro::bench
+}  // namespace tessaro::bench

@@ -8,8 +8,7 @@
 
 using namespace tessaro::bench;
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     tessaro::TrainerApp application(argc, argv);
     tessaro::setUpApplication(application);
     tessaro::MainMenuDialog mainMenu;

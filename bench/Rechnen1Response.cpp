@@ -5,9 +5,9 @@
 #include "FirstPaintProbe.h"
 #include "MainMenuDialog.h"
 #include "ProgramState.h"
-#include "RepaintWatch.h"
 #include "Rechnen1.h"
 #include "Rechnen1Template.h"
+#include "RepaintWatch.h"
 #include "TrainerApp.h"
 
 #include <QApplication>
@@ -24,8 +24,7 @@ constexpr int kChecks = 500;
 // Right and wrong answers in turn: a right one draws and shows the next task, a wrong one shows the correction.
 // A check takes from the click until the frame that shows its verdict has been painted; the part before that is
 // the evaluation itself, and the rest is mostly Qt's wait before it repaints (5 ms by default).
-void reportCheckTimes(Rechnen1& screen)
-{
+void reportCheckTimes(Rechnen1& screen) {
     auto* answer = screen.control<QLineEdit>(rechnen1::AnswerField);
     auto* compute = screen.control<QPushButton>(rechnen1::ComputeButton);
     RepaintWatch repaints(screen);
@@ -45,8 +44,7 @@ void reportCheckTimes(Rechnen1& screen)
 }
 
 // As the main menu's "Üben" does it in the add/subtract mode.
-void openFirstExerciseScreen()
-{
+void openFirstExerciseScreen() {
     programState().currentMode = ExerciseMode::AddSubtract;
     const double opening = monotonicMilliseconds();
     Rechnen1 screen(QApplication::activeModalWidget());
@@ -58,10 +56,9 @@ void openFirstExerciseScreen()
     screen.exec();
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     TrainerApp application(argc, argv);
     setUpApplication(application);
     MainMenuDialog mainMenu;

@@ -10,12 +10,13 @@
 
 namespace tessaro::bench {
 
-RepaintWatch::RepaintWatch(QWidget& window) : window_(window) { QCoreApplication::instance()->installEventFilter(this); }
+RepaintWatch::RepaintWatch(QWidget& window) : window_(window) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 RepaintWatch::~RepaintWatch() { QCoreApplication::instance()->removeEventFilter(this); }
 
-void RepaintWatch::waitForNextFrame()
-{
+void RepaintWatch::waitForNextFrame() {
     painted_ = false;
     const QDeadlineTimer deadline(1000);
     // The paint events arrive inside one round of the event loop that also flushes the frame.
@@ -28,11 +29,11 @@ void RepaintWatch::waitForNextFrame()
     }
 }
 
-bool RepaintWatch::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == &window_)
+bool RepaintWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == &window_)
         painted_ = true;
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace tessaro::bench
+}  // namespace tessaro::bench

@@ -25,4 +25,4 @@ private:
     bool painted_ = false;
 };
 
-} // namespace tessaro::bench
+}  // namespace tessaro::bench

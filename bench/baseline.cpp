@@ -11,8 +11,7 @@
 
 using namespace tessaro::bench;
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QDialog dialog;

@@ -22,8 +22,8 @@ void EtchedGroupBox::paintEvent(QPaintEvent*) {
 
     if (title().isEmpty())
         return;
-    const QRect caption(kCaptionIndent - kCaptionPadding, 0,
-                        metrics.horizontalAdvance(title()) + 2 * kCaptionPadding, metrics.height());
+    const QRect caption(kCaptionIndent - kCaptionPadding, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
+                        metrics.height());
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());

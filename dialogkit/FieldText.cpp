@@ -4,9 +4,7 @@
 
 namespace tessaro {
 
-QString toQString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+QString toQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 void showText(QLineEdit& field, const QString& text) {
     field.setText(text);

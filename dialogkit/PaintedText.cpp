@@ -6,8 +6,7 @@
 
 namespace tessaro {
 
-void drawPaintedText(QPainter& painter, QPoint topLeft, const QString& text, const QFont& font,
-                     const QColor& colour) {
+void drawPaintedText(QPainter& painter, QPoint topLeft, const QString& text, const QFont& font, const QColor& colour) {
     painter.save();
     painter.setFont(font);
     painter.setPen(colour);

@@ -10,7 +10,6 @@ class QPainter;
 namespace tessaro {
 
 // Draws one line of text with its top-left corner at `topLeft`, on an opaque screen-coloured background.
-void drawPaintedText(QPainter& painter, QPoint topLeft, const QString& text, const QFont& font,
-                     const QColor& colour);
+void drawPaintedText(QPainter& painter, QPoint topLeft, const QString& text, const QFont& font, const QColor& colour);
 
 }  // namespace tessaro

@@ -19,8 +19,7 @@ using namespace tessaro::fuzz;
 
 // Random bytes almost never come near the expected text, so the typed text is often the expected
 // one with a single byte changed, added or removed, or the expected one itself.
-std::string typedText(FuzzedDataProvider& input, const std::string& expected)
-{
+std::string typedText(FuzzedDataProvider& input, const std::string& expected) {
     enum class Kind { AnyBytes, Exact, Changed, Added, Removed, kMaxValue = Removed };
     const Kind kind = input.ConsumeEnum<Kind>();
     const std::size_t at = expected.empty() ? 0 : input.ConsumeIntegralInRange<std::size_t>(0, expected.size() - 1);
@@ -45,8 +44,7 @@ std::string typedText(FuzzedDataProvider& input, const std::string& expected)
     return typed;
 }
 
-void checkOneAnswerTask(FuzzedDataProvider& input, ExerciseMode mode, RandomSource& random)
-{
+void checkOneAnswerTask(FuzzedDataProvider& input, ExerciseMode mode, RandomSource& random) {
     const auto task = makeTask(mode, random);
     require(task.has_value(), "every mode of the first exercise screen draws a task");
     const std::string typed = typedText(input, task->expectedAnswer);
@@ -54,8 +52,7 @@ void checkOneAnswerTask(FuzzedDataProvider& input, ExerciseMode mode, RandomSour
             "an answer is right exactly when it is the expected text");
 }
 
-void checkDivisionTask(FuzzedDataProvider& input, RandomSource& random)
-{
+void checkDivisionTask(FuzzedDataProvider& input, RandomSource& random) {
     const DivisionTask task = makeDivisionTask(random);
     const std::string expected[] = {decimalText(task.realNumerator), decimalText(task.denominator),
                                     decimalText(task.imagNumerator)};
@@ -66,15 +63,13 @@ void checkDivisionTask(FuzzedDataProvider& input, RandomSource& random)
         allExact = allExact && typed[field] == expected[field];
     }
     require(checkDivisionAnswer(task.realNumerator, task.denominator, task.imagNumerator, typed[0], typed[1],
-                                typed[2])
-                == allExact,
+                                typed[2]) == allExact,
             "a division answer is right exactly when all three fields are the plain decimal numbers");
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     RandomSource random(input.ConsumeIntegral<std::uint32_t>());
     // Several tasks from one seed, each with its own typed text, as a student works through them.

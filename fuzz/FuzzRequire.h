@@ -6,12 +6,11 @@
 namespace tessaro::fuzz {
 
 // A broken property ends the run like a crash, so libFuzzer keeps the input that broke it.
-inline void require(bool holds, const char* property)
-{
+inline void require(bool holds, const char* property) {
     if (holds)
         return;
     std::fprintf(stderr, "property broken: %s\n", property);
     std::abort();
 }
 
-} // namespace tessaro::fuzz
+}  // namespace tessaro::fuzz

@@ -13,12 +13,9 @@ namespace tessaro::fuzz {
 class FuzzedRawSource final : public RawValueSource {
 public:
     FuzzedRawSource(const std::uint8_t* data, std::size_t size)
-        : data_(data), size_(size), fallback_(static_cast<std::uint32_t>(size))
-    {
-    }
+        : data_(data), size_(size), fallback_(static_cast<std::uint32_t>(size)) {}
 
-    int nextRaw() override
-    {
+    int nextRaw() override {
         if (size_ < 2)
             return fallback_.nextRaw();
         const int raw = ((data_[0] << 8) | data_[1]) & 0x7FFF;
@@ -33,4 +30,4 @@ private:
     RandomSource fallback_;
 };
 
-} // namespace tessaro::fuzz
+}  // namespace tessaro::fuzz

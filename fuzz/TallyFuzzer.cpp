@@ -30,17 +30,16 @@ struct Expected {
 };
 
 // right / answered as a percentage, halves away from zero, in exact integer arithmetic.
-std::uint64_t roundedPercent(std::uint64_t right, std::uint64_t answered)
-{
+std::uint64_t roundedPercent(std::uint64_t right, std::uint64_t answered) {
     return (200 * right + answered) / (2 * answered);
 }
 
-void checkAfterAnswer(const ScoreTally& tally, const Expected& expected)
-{
+void checkAfterAnswer(const ScoreTally& tally, const Expected& expected) {
     const std::uint64_t answered = expected.right + expected.wrong;
     require(tally.answered() == tally.right() + tally.wrong(), "answered is right plus wrong");
-    require(tally.right() == static_cast<double>(expected.right) && tally.wrong() == static_cast<double>(expected.wrong),
-            "the counts are exact");
+    require(
+        tally.right() == static_cast<double>(expected.right) && tally.wrong() == static_cast<double>(expected.wrong),
+        "the counts are exact");
     require(tally.rightText() == (expected.rightShown ? decimalText(expected.right) : std::string()),
             "the right count's text is its plain decimal");
     require(tally.wrongText() == (expected.wrongShown ? decimalText(expected.wrong) : std::string()),
@@ -53,16 +52,14 @@ void checkAfterAnswer(const ScoreTally& tally, const Expected& expected)
     require(tally.percentText() == percentText, "the percentage is right / answered rounded halves away from zero");
 }
 
-void checkAfterReset(const ScoreTally& tally)
-{
+void checkAfterReset(const ScoreTally& tally) {
     require(tally.answered() == 0 && tally.right() == 0 && tally.wrong() == 0, "a reset zeroes the counts");
     require(tally.rightText() == "0" && tally.wrongText() == "0" && tally.percentText() == "0 Prozent richtig",
             "a reset shows zeroes");
 }
 
 // One checked answer, in the order both exercise screens use.
-void answer(ScoreTally& tally, Expected& expected, bool right)
-{
+void answer(ScoreTally& tally, Expected& expected, bool right) {
     tally.countAnswer();
     if (right) {
         tally.addRight();
@@ -76,10 +73,9 @@ void answer(ScoreTally& tally, Expected& expected, bool right)
     tally.updatePercent();
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     ScoreTally tally;
     Expected expected;
@@ -94,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         const bool right = (step & 1) != 0;
-        const std::uint64_t run = (step & 0x80) != 0 ? input.ConsumeIntegralInRange<std::uint64_t>(1, 4096)
-                                                     : ((step & 0x7F) >> 1) + 1u;
+        const std::uint64_t run =
+            (step & 0x80) != 0 ? input.ConsumeIntegralInRange<std::uint64_t>(1, 4096) : ((step & 0x7F) >> 1) + 1u;
         for (std::uint64_t i = 0; i < run; ++i) {
             answer(tally, expected, right);
             checkAfterAnswer(tally, expected);

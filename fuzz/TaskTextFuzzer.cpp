@@ -25,13 +25,11 @@ constexpr std::size_t kDivisionOperandLength = 17;
 
 bool operator==(const WholeComplex& a, const WholeComplex& b) { return a.re == b.re && a.im == b.im; }
 
-bool partsWithin(const WholeComplex& value, int limit)
-{
+bool partsWithin(const WholeComplex& value, int limit) {
     return std::abs(value.re) <= limit && std::abs(value.im) <= limit;
 }
 
-WholeComplex combine(const WholeComplex& a, char operation, const WholeComplex& b)
-{
+WholeComplex combine(const WholeComplex& a, char operation, const WholeComplex& b) {
     switch (operation) {
     case '+':
         return {a.re + b.re, a.im + b.im};
@@ -42,8 +40,7 @@ WholeComplex combine(const WholeComplex& a, char operation, const WholeComplex& 
     }
 }
 
-void checkTwoOperandTask(const ExerciseTask& task, int limit, std::string_view operations)
-{
+void checkTwoOperandTask(const ExerciseTask& task, int limit, std::string_view operations) {
     require(task.taskText.size() <= kTaskTextLength, "the task text fits its field");
     const auto parts = splitTwoOperandTask(task.taskText);
     require(parts.has_value(), "the task text is two operands joined by an operation");
@@ -59,21 +56,18 @@ void checkTwoOperandTask(const ExerciseTask& task, int limit, std::string_view o
     require(*answer == combine(*left, parts->operation, *right), "the expected answer is the task's result");
 }
 
-bool readsAsWhole(std::string_view text, int value)
-{
+bool readsAsWhole(std::string_view text, int value) {
     TextReader reader(text);
     return reader.readWhole() == value && reader.readAll();
 }
 
-ExerciseTask drawTask(ExerciseMode mode, RawValueSource& source)
-{
+ExerciseTask drawTask(ExerciseMode mode, RawValueSource& source) {
     const auto task = makeTask(mode, source);
     require(task.has_value(), "every mode of the first exercise screen draws a task");
     return *task;
 }
 
-void checkModulusTask(const ExerciseTask& task)
-{
+void checkModulusTask(const ExerciseTask& task) {
     require(task.taskText.size() <= kTaskTextLength, "the task text fits its field");
     const auto number = readModulusNumber(task.taskText);
     require(number.has_value(), "the modulus task reads back");
@@ -85,8 +79,7 @@ void checkModulusTask(const ExerciseTask& task)
             "the expected modulus is exactly the number's modulus");
 }
 
-void checkDivisionOperand(const TaskOperand& operand)
-{
+void checkDivisionOperand(const TaskOperand& operand) {
     require(operand.text.size() <= kDivisionOperandLength, "each division operand text is at most 17 characters");
     const auto value = readDivisionOperand(operand.text);
     require(value.has_value(), "the division operand reads back");
@@ -94,16 +87,15 @@ void checkDivisionOperand(const TaskOperand& operand)
     require(partsWithin(*value, 10), "division operand parts stay within 10");
 }
 
-void checkDivisionTask(const DivisionTask& task)
-{
+void checkDivisionTask(const DivisionTask& task) {
     checkDivisionOperand(task.dividend);
     checkDivisionOperand(task.divisor);
     const int a = task.dividend.re, b = task.dividend.im, c = task.divisor.re, d = task.divisor.im;
     require(task.denominator > 0, "the divisor is never zero");
     // Quotient times divisor gives back the dividend: (R + jI)(c + jd) = D (a + jb).
     const int realNumerator = task.realNumerator, imagNumerator = task.imagNumerator;
-    require(realNumerator * c - imagNumerator * d == task.denominator * a
-                && realNumerator * d + imagNumerator * c == task.denominator * b,
+    require(realNumerator * c - imagNumerator * d == task.denominator * a &&
+                realNumerator * d + imagNumerator * c == task.denominator * b,
             "the unreduced fraction times the divisor is the dividend");
 
     const DivisionAnswerTexts shown = correctDivisionTexts(realNumerator, task.denominator, imagNumerator);
@@ -111,15 +103,14 @@ void checkDivisionTask(const DivisionTask& task)
     imag.expect("+ j (");
     const int shownImag = imag.readWhole();
     imag.expect(")");
-    require(readsAsWhole(shown.realNumerator, realNumerator) && readsAsWhole(shown.denominator, task.denominator)
-                && imag.readAll() && shownImag == imagNumerator,
+    require(readsAsWhole(shown.realNumerator, realNumerator) && readsAsWhole(shown.denominator, task.denominator) &&
+                imag.readAll() && shownImag == imagNumerator,
             "the correct answer is shown as the task's numbers");
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
     const std::uint8_t modeByte = data[0];

@@ -13,8 +13,7 @@ struct PrintedParts {
 };
 
 // The common middle of every operand text: "re  ±  j (im)".
-PrintedParts readPrintedParts(TextReader& reader)
-{
+PrintedParts readPrintedParts(TextReader& reader) {
     PrintedParts parts{};
     parts.re = reader.readWhole();
     reader.expect("  ");
@@ -25,15 +24,11 @@ PrintedParts readPrintedParts(TextReader& reader)
     return parts;
 }
 
-WholeComplex denotedValue(const PrintedParts& parts)
-{
-    return {parts.re, parts.sign == '+' ? parts.im : -parts.im};
-}
+WholeComplex denotedValue(const PrintedParts& parts) { return {parts.re, parts.sign == '+' ? parts.im : -parts.im}; }
 
-} // namespace
+}  // namespace
 
-std::optional<WholeComplex> readBracketedOperand(std::string_view text)
-{
+std::optional<WholeComplex> readBracketedOperand(std::string_view text) {
     TextReader reader(text);
     reader.expect("[");
     const PrintedParts parts = readPrintedParts(reader);
@@ -43,8 +38,7 @@ std::optional<WholeComplex> readBracketedOperand(std::string_view text)
     return denotedValue(parts);
 }
 
-std::optional<WholeComplex> readDivisionOperand(std::string_view text)
-{
+std::optional<WholeComplex> readDivisionOperand(std::string_view text) {
     TextReader reader(text);
     reader.expect("  ");
     const PrintedParts parts = readPrintedParts(reader);
@@ -53,8 +47,7 @@ std::optional<WholeComplex> readDivisionOperand(std::string_view text)
     return denotedValue(parts);
 }
 
-std::optional<WholeComplex> readModulusNumber(std::string_view text)
-{
+std::optional<WholeComplex> readModulusNumber(std::string_view text) {
     TextReader reader(text);
     const PrintedParts parts = readPrintedParts(reader);
     if (!reader.readAll())
@@ -62,8 +55,7 @@ std::optional<WholeComplex> readModulusNumber(std::string_view text)
     return WholeComplex{parts.re, parts.im};
 }
 
-std::optional<WholeComplex> readCartesianAnswer(std::string_view text)
-{
+std::optional<WholeComplex> readCartesianAnswer(std::string_view text) {
     TextReader reader(text);
     const int re = reader.readWhole();
     const char sign = reader.readOneOf("+-").value_or('?');
@@ -74,8 +66,7 @@ std::optional<WholeComplex> readCartesianAnswer(std::string_view text)
     return WholeComplex{re, sign == '+' ? magnitude : -magnitude};
 }
 
-std::optional<TwoOperandTaskText> splitTwoOperandTask(std::string_view text)
-{
+std::optional<TwoOperandTaskText> splitTwoOperandTask(std::string_view text) {
     // Operands hold no ']' of their own, so the first one ends the left operand.
     const std::size_t leftEnd = text.find(']');
     if (leftEnd == std::string_view::npos)
@@ -90,4 +81,4 @@ std::optional<TwoOperandTaskText> splitTwoOperandTask(std::string_view text)
     return TwoOperandTaskText{left, *operation, text.substr(leftEnd + 4)};
 }
 
-} // namespace tessaro::fuzz
+}  // namespace tessaro::fuzz

@@ -32,4 +32,4 @@ struct TwoOperandTaskText {
 };
 std::optional<TwoOperandTaskText> splitTwoOperandTask(std::string_view text);
 
-} // namespace tessaro::fuzz
+}  // namespace tessaro::fuzz

@@ -11,8 +11,7 @@ class TextReader {
 public:
     explicit TextReader(std::string_view text) : rest_(text) {}
 
-    void expect(std::string_view literal)
-    {
+    void expect(std::string_view literal) {
         if (ok_ && rest_.substr(0, literal.size()) == literal)
             rest_.remove_prefix(literal.size());
         else
@@ -21,8 +20,7 @@ public:
 
     // A whole number in its plain decimal form: an optional minus sign and digits, no
     // leading zero, no "-0".
-    int readWhole()
-    {
+    int readWhole() {
         int value = 0;
         if (!ok_)
             return value;
@@ -43,8 +41,7 @@ public:
     }
 
     // One of the given characters, or nullopt (and failed) if the next character is none of them.
-    std::optional<char> readOneOf(std::string_view choices)
-    {
+    std::optional<char> readOneOf(std::string_view choices) {
         if (ok_ && !rest_.empty() && choices.find(rest_.front()) != std::string_view::npos) {
             const char found = rest_.front();
             rest_.remove_prefix(1);
@@ -62,4 +59,4 @@ private:
     bool ok_ = true;
 };
 
-} // namespace tessaro::fuzz
+}  // namespace tessaro::fuzz

@@ -1,8 +1,8 @@
 #include "RulesMenu.h"
 
 #include "RulePages.h"
-#include "ScreenOpener.h"
 #include "RulesTemplates.h"
+#include "ScreenOpener.h"
 
 #include <QPushButton>
 

@@ -8,8 +8,8 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QFocusEvent>
-#include <QHash>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -174,7 +174,8 @@ QRect PictureButton::paintIcon(QPainter& canvas, const QRect& item, bool hasCapt
 
 void PictureButton::paintCaption(QPainter& canvas, const QRect& space, const QString& caption,
                                  const SystemColours& colours) {
-    const QSize measured = canvas.fontMetrics().boundingRect(QRect(QPoint(), space.size()), kCaptionFlags, caption).size();
+    const QSize measured =
+        canvas.fontMetrics().boundingRect(QRect(QPoint(), space.size()), kCaptionFlags, caption).size();
     const QRect block = centredBlock(space, measured);
     const auto draw = [&](const QRect& where, const QColor& colour) {
         canvas.setPen(colour);

@@ -23,7 +23,8 @@ QRect captionRect(const QRect& button, const QSize& icon, bool shifted) {
 }
 
 QRect centredBlock(const QRect& space, const QSize& measured) {
-    const QPoint offset(centredOffset(space.width(), measured.width()), centredOffset(space.height(), measured.height()));
+    const QPoint offset(centredOffset(space.width(), measured.width()),
+                        centredOffset(space.height(), measured.height()));
     return QRect(space.topLeft() + offset, measured);
 }
 

@@ -2,8 +2,7 @@
 
 namespace tessaro {
 
-DivisionTask makeDivisionTask(RawValueSource& source)
-{
+DivisionTask makeDivisionTask(RawValueSource& source) {
     TaskOperand dividend;
     TaskOperand divisor;
     do {
@@ -15,20 +14,15 @@ DivisionTask makeDivisionTask(RawValueSource& source)
     return {dividend, divisor, a * c + b * d, c * c + d * d, c * b - a * d};
 }
 
-DivisionAnswerTexts correctDivisionTexts(int realNumerator, int denominator, int imagNumerator)
-{
-    return {std::to_string(realNumerator), std::to_string(denominator),
-            "+ j (" + std::to_string(imagNumerator) + ")"};
+DivisionAnswerTexts correctDivisionTexts(int realNumerator, int denominator, int imagNumerator) {
+    return {std::to_string(realNumerator), std::to_string(denominator), "+ j (" + std::to_string(imagNumerator) + ")"};
 }
 
-bool checkDivisionAnswer(int realNumerator, int denominator, int imagNumerator,
-                         std::string_view typedRealNumerator, std::string_view typedDenominator,
-                         std::string_view typedImagNumerator)
-{
+bool checkDivisionAnswer(int realNumerator, int denominator, int imagNumerator, std::string_view typedRealNumerator,
+                         std::string_view typedDenominator, std::string_view typedImagNumerator) {
     // Whole texts are compared, so "-1500" never passes for -150.
-    return typedRealNumerator == std::to_string(realNumerator)
-        && typedDenominator == std::to_string(denominator)
-        && typedImagNumerator == std::to_string(imagNumerator);
+    return typedRealNumerator == std::to_string(realNumerator) && typedDenominator == std::to_string(denominator) &&
+           typedImagNumerator == std::to_string(imagNumerator);
 }
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -30,10 +30,9 @@ struct DivisionAnswerTexts {
 DivisionAnswerTexts correctDivisionTexts(int realNumerator, int denominator, int imagNumerator);
 
 // Each typed field must be exactly the plain decimal text of its number.
-bool checkDivisionAnswer(int realNumerator, int denominator, int imagNumerator,
-                         std::string_view typedRealNumerator, std::string_view typedDenominator,
-                         std::string_view typedImagNumerator);
+bool checkDivisionAnswer(int realNumerator, int denominator, int imagNumerator, std::string_view typedRealNumerator,
+                         std::string_view typedDenominator, std::string_view typedImagNumerator);
 
 inline constexpr std::string_view kDivisionWrongLabel = "Falsch, richtig ist:";
 
-} // namespace tessaro
+}  // namespace tessaro

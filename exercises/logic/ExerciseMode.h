@@ -5,4 +5,4 @@ namespace tessaro {
 // The values are stable: they number the exercise menu entries.
 enum class ExerciseMode { None = 0, AddSubtract = 1, Modulus = 2, Multiply = 3, Divide = 4 };
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -7,8 +7,7 @@ namespace tessaro {
 
 namespace {
 
-ExerciseTask makeAddSubtractTask(RawValueSource& source)
-{
+ExerciseTask makeAddSubtractTask(RawValueSource& source) {
     const TaskOperand a = drawOperand(source, 100);
     const TaskOperand b = drawOperand(source, 100);
     const int operation = drawScaled(source, 4);
@@ -17,8 +16,7 @@ ExerciseTask makeAddSubtractTask(RawValueSource& source)
     return {a.text + " - " + b.text, formatCartesian(a.re - b.re, a.im - b.im)};
 }
 
-ExerciseTask makeMultiplyTask(RawValueSource& source)
-{
+ExerciseTask makeMultiplyTask(RawValueSource& source) {
     const TaskOperand a = drawOperand(source, 10);
     const TaskOperand b = drawOperand(source, 10);
     const int re = a.re * b.re - a.im * b.im;
@@ -26,10 +24,9 @@ ExerciseTask makeMultiplyTask(RawValueSource& source)
     return {a.text + " * " + b.text, formatCartesian(re, im)};
 }
 
-} // namespace
+}  // namespace
 
-std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source)
-{
+std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source) {
     switch (mode) {
     case ExerciseMode::AddSubtract:
         return makeAddSubtractTask(source);
@@ -44,21 +41,16 @@ std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source)
     return std::nullopt;
 }
 
-std::string formatCartesian(int re, int im)
-{
+std::string formatCartesian(int re, int im) {
     if (im >= 0)
         return std::to_string(re) + "+j" + std::to_string(im);
     return std::to_string(re) + "-j" + std::to_string(-im);
 }
 
-bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer)
-{
-    return typed == expectedAnswer;
-}
+bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer) { return typed == expectedAnswer; }
 
-std::string wrongFeedback(std::string_view expectedAnswer)
-{
+std::string wrongFeedback(std::string_view expectedAnswer) {
     return "Falsch: " + std::string(expectedAnswer) + " ist richtig!";
 }
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -29,4 +29,4 @@ bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer);
 inline constexpr std::string_view kRightFeedback = "Richtig!!";
 std::string wrongFeedback(std::string_view expectedAnswer);
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -10,12 +10,10 @@ namespace tessaro {
 
 namespace {
 
-constexpr std::array<std::pair<int, int>, 10> modulusPairs{{
-    {3, 4}, {4, 3}, {6, 8}, {8, 6}, {5, 12}, {12, 5}, {15, 8}, {8, 15}, {9, 12}, {12, 9},
-}};
+constexpr std::array<std::pair<int, int>, 10> modulusPairs{
+    {{3, 4}, {4, 3}, {6, 8}, {8, 6}, {5, 12}, {12, 5}, {15, 8}, {8, 15}, {9, 12}, {12, 9}}};
 
-std::pair<int, int> drawModulusParts(RawValueSource& source)
-{
+std::pair<int, int> drawModulusParts(RawValueSource& source) {
     const int kind = drawScaled(source, 10);
     if (kind <= 6) {
         auto [x, y] = modulusPairs[static_cast<std::size_t>(drawScaled(source, 9))];
@@ -28,10 +26,9 @@ std::pair<int, int> drawModulusParts(RawValueSource& source)
     return {0, drawScaled(source, 20)};
 }
 
-} // namespace
+}  // namespace
 
-ExerciseTask makeModulusTask(RawValueSource& source)
-{
+ExerciseTask makeModulusTask(RawValueSource& source) {
     // The form is drawn first but only decides the sign shown in the text.
     const bool plusForm = drawScaled(source, 4) <= 2;
     const auto [x, y] = drawModulusParts(source);
@@ -40,4 +37,4 @@ ExerciseTask makeModulusTask(RawValueSource& source)
     return {std::to_string(x) + sign + std::to_string(y) + ")", formatWhole(modulus)};
 }
 
-} // namespace tessaro
+}  // namespace tessaro

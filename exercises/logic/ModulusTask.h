@@ -8,4 +8,4 @@ namespace tessaro {
 // purely real or purely imaginary one.
 ExerciseTask makeModulusTask(RawValueSource& source);
 
-} // namespace tessaro
+}  // namespace tessaro

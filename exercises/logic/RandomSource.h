@@ -26,4 +26,4 @@ private:
 // Scales one raw value to 0..n; n itself comes only from the raw value 32767.
 int drawScaled(RawValueSource& source, int n);
 
-} // namespace tessaro
+}  // namespace tessaro

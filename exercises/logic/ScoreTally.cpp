@@ -6,32 +6,28 @@ namespace tessaro {
 
 namespace {
 std::string percentLabel(double percent) { return formatWhole(percent) + " Prozent richtig"; }
-}
+}  // namespace
 
 void ScoreTally::countAnswer() { answered_ += 1; }
 
-void ScoreTally::addRight()
-{
+void ScoreTally::addRight() {
     right_ += 1;
     rightText_ = formatWhole(right_);
 }
 
-void ScoreTally::addWrong()
-{
+void ScoreTally::addWrong() {
     wrong_ += 1;
     wrongText_ = std::to_string(wrong_);
 }
 
-void ScoreTally::updatePercent()
-{
+void ScoreTally::updatePercent() {
     // Called after countAnswer(); the guard only keeps a premature call from dividing by zero. Multiplying first
     // keeps an exact half exact (23 of 40 is 57.5, not 57.4999...), so it rounds up as every half does.
     percent_ = answered_ > 0 ? right_ * 100 / answered_ : 0;
     percentText_ = percentLabel(percent_);
 }
 
-void ScoreTally::reset()
-{
+void ScoreTally::reset() {
     answered_ = 0;
     right_ = 0;
     wrong_ = 0;
@@ -42,4 +38,4 @@ void ScoreTally::reset()
     percentText_ = percentLabel(percent_);
 }
 
-} // namespace tessaro
+}  // namespace tessaro

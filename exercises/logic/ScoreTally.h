@@ -33,4 +33,4 @@ private:
     std::string percentText_;
 };
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -9,15 +9,13 @@ namespace {
 // drawScaled(4) results 0, 1 and 2 pick a negative sign or the Plus form.
 bool isLowQuarterDraw(RawValueSource& source) { return drawScaled(source, 4) <= 2; }
 
-int drawSignedPart(RawValueSource& source, int limit)
-{
+int drawSignedPart(RawValueSource& source, int limit) {
     const int magnitude = drawScaled(source, limit);
     return isLowQuarterDraw(source) ? -magnitude : magnitude;
 }
 
 // Draws the parts as printed and the form; the caller builds the text.
-TaskOperand drawPrintedParts(RawValueSource& source, int limit)
-{
+TaskOperand drawPrintedParts(RawValueSource& source, int limit) {
     const int re = drawSignedPart(source, limit);
     const int im = drawSignedPart(source, limit);
     const OperandForm form = isLowQuarterDraw(source) ? OperandForm::Plus : OperandForm::Minus;
@@ -25,8 +23,7 @@ TaskOperand drawPrintedParts(RawValueSource& source, int limit)
 }
 
 // Appended piece by piece: g++ 12 warns falsely (-Wrestrict) on "[" + std::string.
-std::string operandText(const TaskOperand& printed, const char* prefix, const char* suffix)
-{
+std::string operandText(const TaskOperand& printed, const char* prefix, const char* suffix) {
     std::string text = prefix;
     text += std::to_string(printed.re);
     text += printed.form == OperandForm::Plus ? "  +  j (" : "  -  j (";
@@ -38,26 +35,23 @@ std::string operandText(const TaskOperand& printed, const char* prefix, const ch
 
 // The text is built from the printed parts; only then does a Minus operand
 // store the imaginary part the text actually denotes.
-TaskOperand finish(TaskOperand printed, std::string text)
-{
+TaskOperand finish(TaskOperand printed, std::string text) {
     printed.text = std::move(text);
     if (printed.form == OperandForm::Minus)
         printed.im = -printed.im;
     return printed;
 }
 
-} // namespace
+}  // namespace
 
-TaskOperand drawOperand(RawValueSource& source, int limit)
-{
+TaskOperand drawOperand(RawValueSource& source, int limit) {
     const TaskOperand printed = drawPrintedParts(source, limit);
     return finish(printed, operandText(printed, "[", "]"));
 }
 
-TaskOperand drawDivisionOperand(RawValueSource& source)
-{
+TaskOperand drawDivisionOperand(RawValueSource& source) {
     const TaskOperand printed = drawPrintedParts(source, 10);
     return finish(printed, operandText(printed, "  ", ""));
 }
 
-} // namespace tessaro
+}  // namespace tessaro

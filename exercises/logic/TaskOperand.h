@@ -24,4 +24,4 @@ TaskOperand drawOperand(RawValueSource& source, int limit);
 // Unbracketed operand with parts up to 10 for the division exercise.
 TaskOperand drawDivisionOperand(RawValueSource& source);
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -5,8 +5,7 @@
 
 namespace tessaro {
 
-std::string formatWhole(double value)
-{
+std::string formatWhole(double value) {
     // std::round rounds halves away from zero; printf's "%.0f" may round them
     // to even. Adding 0.0 turns a negative zero into a positive one.
     const double whole = std::round(value) + 0.0;
@@ -16,4 +15,4 @@ std::string formatWhole(double value)
     return text;
 }
 
-} // namespace tessaro
+}  // namespace tessaro

@@ -8,4 +8,4 @@ namespace tessaro {
 // "-2.5" -> "-3") on every C library, and never "-0".
 std::string formatWhole(double value);
 
-} // namespace tessaro
+}  // namespace tessaro

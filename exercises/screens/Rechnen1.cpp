@@ -6,10 +6,10 @@
 #include "FieldText.h"
 #include "PaintedText.h"
 #include "ProgramState.h"
+#include "Rechnen1Template.h"
 #include "RulePages.h"
 #include "ScreenColours.h"
 #include "ScreenOpener.h"
-#include "Rechnen1Template.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -30,12 +30,11 @@ const ModeHeading* headingOf(ExerciseMode mode) {
         {200, 40},
         "Additions - / Subtraktions - Modus",
         {"Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,", "also ohne jegliche Leerzeichen oder Klammern."}};
-    static const ModeHeading modulus{{250, 40},
-                                     "Betrags - Modus        ",
-                                     {"Aus Grund der Berechenbarkeit ohne Taschenrechner",
-                                      "treten nur ganzzahlige Ergebnisse auf.",
-                                      "Deshalb ist die Anzahl der möglichen Übungsaufgaben",
-                                      "dementsprechend beschränkt."}};
+    static const ModeHeading modulus{
+        {250, 40},
+        "Betrags - Modus        ",
+        {"Aus Grund der Berechenbarkeit ohne Taschenrechner", "treten nur ganzzahlige Ergebnisse auf.",
+         "Deshalb ist die Anzahl der möglichen Übungsaufgaben", "dementsprechend beschränkt."}};
     static const ModeHeading multiply{
         {250, 40},
         "Multiplikations - Modus",

@@ -7,10 +7,10 @@
 #include "FieldText.h"
 #include "PaintedText.h"
 #include "ProgramState.h"
+#include "Rechnen2Template.h"
 #include "RulePages.h"
 #include "ScreenColours.h"
 #include "ScreenOpener.h"
-#include "Rechnen2Template.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -83,8 +83,8 @@ void Rechnen2::startNewTask() {
         input->clear();
     correctAnswerShown_ = false;
     update();
-    for (QLineEdit* field : {wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_,
-                             correctImagNumeratorField_})
+    for (QLineEdit* field :
+         {wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_, correctImagNumeratorField_})
         field->clear();
     const DivisionTask task = makeDivisionTask(programState().random);
     showText(*dividendField_, task.dividend.text);
@@ -119,9 +119,9 @@ void Rechnen2::showCorrectAnswer() {
     showText(*correctDenominatorField_, texts.denominator);
     showText(*correctImagNumeratorField_, texts.imagNumerator);
     // The fraction stands in four fields; a screen reader hears it whole with the verdict.
-    wrongLabelField_->setAccessibleDescription(QStringLiteral("Zähler: %1 %2, Nenner: %3")
-                                                   .arg(toQString(texts.realNumerator), toQString(texts.imagNumerator),
-                                                        toQString(texts.denominator)));
+    wrongLabelField_->setAccessibleDescription(
+        QStringLiteral("Zähler: %1 %2, Nenner: %3")
+            .arg(toQString(texts.realNumerator), toQString(texts.imagNumerator), toQString(texts.denominator)));
     correctAnswerShown_ = true;
     update();
 }

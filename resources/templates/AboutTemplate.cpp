@@ -8,6 +8,7 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
+// clang-format off: the tables keep one control a line
 constexpr ControlTemplate kControls[] = {
     {kNoId, K::StaticText, kNameAndVersion, {53, 19, 119, 8}, 0},
     {kNoId, K::StaticText, kCopyright, {53, 46, 119, 8}, 0},
@@ -22,6 +23,7 @@ constexpr ControlTemplate kControls[] = {
 };
 
 constexpr DialogTemplate kTemplate{100, "Info über Tessaro", 281, 123, FrameKind::Modal, kControls};
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,7 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
+// clang-format off: the tables keep one control a line
 constexpr ControlTemplate kControls[] = {
     {ComputeButton, K::PictureButton, "Berechnen", {354, 87, 72, 31}, DefaultButton | Group | TabStop},
     {TaskField, K::Edit, "", {37, 92, 155, 22}, ReadOnly | AlignRight, "Aufgabe"},
@@ -26,6 +27,7 @@ constexpr ControlTemplate kControls[] = {
 };
 
 constexpr DialogTemplate kTemplate{129, "Rechnen", 477, 274, FrameKind::Modal, kControls};
+// clang-format on
 
 }  // namespace
 

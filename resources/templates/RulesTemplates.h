@@ -26,11 +26,11 @@ enum ControlId : int {
     DivisionBackButton = kCancelId,  // the division page closes with the cancel id
 };
 
-const DialogTemplate& iundj();            // 134
-const DialogTemplate& definition();       // 140
-const DialogTemplate& modulus();          // 141
-const DialogTemplate& addition();         // 142
-const DialogTemplate& multiplication();   // 143
-const DialogTemplate& division();         // 147
+const DialogTemplate& iundj();           // 134
+const DialogTemplate& definition();      // 140
+const DialogTemplate& modulus();         // 141
+const DialogTemplate& addition();        // 142
+const DialogTemplate& multiplication();  // 143
+const DialogTemplate& division();        // 147
 
 }  // namespace tessaro::rulepages

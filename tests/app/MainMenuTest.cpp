@@ -224,10 +224,10 @@ TEST_P(EndingTheMainMenu, EndsTheModalRun) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, EndingTheMainMenu,
-    ::testing::Values(
-        EndingAction{"Beenden", [](MainMenuDialog& m) { QTest::mouseClick(m.control(2), Qt::LeftButton); }},
-        EndingAction{"Escape", [](MainMenuDialog& m) { QTest::keyClick(&m, Qt::Key_Escape); }},
-        EndingAction{"CloseBox", [](MainMenuDialog& m) { m.close(); }}),
+    ::testing::Values(EndingAction{"Beenden",
+                                   [](MainMenuDialog& m) { QTest::mouseClick(m.control(2), Qt::LeftButton); }},
+                      EndingAction{"Escape", [](MainMenuDialog& m) { QTest::keyClick(&m, Qt::Key_Escape); }},
+                      EndingAction{"CloseBox", [](MainMenuDialog& m) { m.close(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

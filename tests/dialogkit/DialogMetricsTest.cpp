@@ -1,8 +1,8 @@
 #include "DialogMetrics.h"
 
+#include <gtest/gtest.h>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <gtest/gtest.h>
 
 using namespace tessaro;
 

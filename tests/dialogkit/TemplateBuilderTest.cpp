@@ -86,7 +86,7 @@ TEST_P(EveryTemplate, FieldsHaveTheirStyles) {
         EXPECT_EQ(edit->hasFrame(), (entry.style & style::Border) != 0) << entry.id;
         const Qt::Alignment expected = (entry.style & style::AlignCenter)  ? Qt::AlignHCenter
                                        : (entry.style & style::AlignRight) ? Qt::AlignRight
-                                                                            : Qt::AlignLeft;
+                                                                           : Qt::AlignLeft;
         EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, expected) << entry.id;
     }
 }
@@ -124,13 +124,12 @@ TEST_P(EveryTemplate, PicturesKeepTheirOwnPixelSize) {
         const QPixmap pixmap = picture->pixmap();
         ASSERT_FALSE(pixmap.isNull()) << entry.text;
         EXPECT_EQ(picture->size(), pixmap.deviceIndependentSize().toSize()) << entry.text;
-        EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QImage(QString::fromUtf8(entry.text)).size())
-            << entry.text;
+        EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QImage(QString::fromUtf8(entry.text)).size()) << entry.text;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate, ::testing::ValuesIn(templates::all().begin(),
-                                                                        templates::all().end()),
+INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate,
+                         ::testing::ValuesIn(templates::all().begin(), templates::all().end()),
                          [](const auto& info) { return "Template" + std::to_string(info.param->id); });
 
 }  // namespace

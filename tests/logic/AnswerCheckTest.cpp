@@ -7,21 +7,20 @@
 namespace tessaro {
 namespace {
 
-TEST(FormatCartesian, WritesTheSignOfTheImaginaryPartOnce)
-{
+TEST(FormatCartesian, WritesTheSignOfTheImaginaryPartOnce) {
     const struct {
         int re;
         int im;
         std::string text;
     } cases[] = {
-        {3, 4, "3+j4"}, {-49, -3, "-49-j3"}, {7, 0, "7+j0"}, {0, -12, "0-j12"}, {0, 0, "0+j0"}, {-200, 200, "-200+j200"},
+        {3, 4, "3+j4"},    {-49, -3, "-49-j3"}, {7, 0, "7+j0"},
+        {0, -12, "0-j12"}, {0, 0, "0+j0"},      {-200, 200, "-200+j200"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatCartesian(c.re, c.im), c.text);
 }
 
-TEST(IsRightAnswer, OnlyTheExactTextIsRight)
-{
+TEST(IsRightAnswer, OnlyTheExactTextIsRight) {
     const std::string million(1'000'000, '1');
     const struct {
         std::string typed;
@@ -50,7 +49,9 @@ TEST(IsRightAnswer, OnlyTheExactTextIsRight)
         {" 13", "13", false},
         {"", "13", false},
         {std::string("13\0", 3), "13", false},
-        {"\xE2\x88\x92" "49-j3", "-49-j3", false}, // U+2212 minus sign
+        {"\xE2\x88\x92"
+         "49-j3",
+         "-49-j3", false},  // U+2212 minus sign
         {"１３", "13", false},
         {million, "13", false},
         {"13" + million, "13", false},
@@ -59,10 +60,7 @@ TEST(IsRightAnswer, OnlyTheExactTextIsRight)
         EXPECT_EQ(isRightAnswer(c.typed, c.expected), c.right) << c.typed.substr(0, 20) << " for " << c.expected;
 }
 
-TEST(Feedback, NamesTheRightAnswer)
-{
-    EXPECT_EQ(wrongFeedback("-49-j3"), "Falsch: -49-j3 ist richtig!");
-}
+TEST(Feedback, NamesTheRightAnswer) { EXPECT_EQ(wrongFeedback("-49-j3"), "Falsch: -49-j3 ist richtig!"); }
 
-} // namespace
-} // namespace tessaro
+}  // namespace
+}  // namespace tessaro

@@ -18,14 +18,12 @@ class FixedRawSource final : public RawValueSource {
 public:
     explicit FixedRawSource(std::vector<int> raws) : raws_(std::move(raws)) {}
 
-    ~FixedRawSource() override
-    {
+    ~FixedRawSource() override {
         if (next_ != raws_.size())
             ADD_FAILURE() << "only " << next_ << " of " << raws_.size() << " raw values were drawn";
     }
 
-    int nextRaw() override
-    {
+    int nextRaw() override {
         if (next_ == raws_.size()) {
             ADD_FAILURE() << "more than the " << raws_.size() << " given raw values were drawn";
             return 0;
@@ -47,8 +45,7 @@ struct Draw {
     int n;
 };
 
-inline std::vector<int> rawsFor(std::initializer_list<Draw> draws)
-{
+inline std::vector<int> rawsFor(std::initializer_list<Draw> draws) {
     std::vector<int> raws;
     for (const Draw& draw : draws)
         raws.push_back(rawFor(draw.value, draw.n));
@@ -65,17 +62,15 @@ struct OperandDraws {
     int form;
 };
 
-inline std::vector<int> operandRaws(const OperandDraws& d, int limit)
-{
+inline std::vector<int> operandRaws(const OperandDraws& d, int limit) {
     return rawsFor({{d.reMagnitude, limit}, {d.reSign, 4}, {d.imMagnitude, limit}, {d.imSign, 4}, {d.form, 4}});
 }
 
-inline std::vector<int> joined(std::initializer_list<std::vector<int>> parts)
-{
+inline std::vector<int> joined(std::initializer_list<std::vector<int>> parts) {
     std::vector<int> all;
     for (const auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
-} // namespace tessaro::test
+}  // namespace tessaro::test

@@ -17,8 +17,7 @@ struct ModulusCase {
     std::string expectedAnswer;
 };
 
-void expectModulusTask(const ModulusCase& c)
-{
+void expectModulusTask(const ModulusCase& c) {
     test::FixedRawSource source(c.raws);
     const auto task = makeTask(ExerciseMode::Modulus, source);
     ASSERT_TRUE(task.has_value());
@@ -27,10 +26,9 @@ void expectModulusTask(const ModulusCase& c)
 }
 
 // Form draw 0 (Plus), kind draw 0 (pair table), pair p, sign draw 3 (y kept).
-TEST(ModulusTask, EveryPairRowHasAWholeModulus)
-{
+TEST(ModulusTask, EveryPairRowHasAWholeModulus) {
     const std::string rows[][2] = {
-        {"3  +  j (4)", "5"},   {"4  +  j (3)", "5"},   {"6  +  j (8)", "10"}, {"8  +  j (6)", "10"},
+        {"3  +  j (4)", "5"},   {"4  +  j (3)", "5"},   {"6  +  j (8)", "10"},  {"8  +  j (6)", "10"},
         {"5  +  j (12)", "13"}, {"12  +  j (5)", "13"}, {"15  +  j (8)", "17"}, {"8  +  j (15)", "17"},
         {"9  +  j (12)", "15"}, {"12  +  j (9)", "15"},
     };
@@ -38,8 +36,7 @@ TEST(ModulusTask, EveryPairRowHasAWholeModulus)
         expectModulusTask({rawsFor({{0, 4}, {0, 10}, {p, 9}, {3, 4}}), rows[p][0], rows[p][1]});
 }
 
-TEST(ModulusTask, DrawsDecideFormSignAndKind)
-{
+TEST(ModulusTask, DrawsDecideFormSignAndKind) {
     const ModulusCase cases[] = {
         {rawsFor({{2, 4}, {6, 10}, {0, 9}, {0, 4}}), "3  +  j (-4)", "5"},
         {rawsFor({{3, 4}, {3, 10}, {4, 9}, {1, 4}}), "5  -  j (-12)", "13"},
@@ -54,5 +51,5 @@ TEST(ModulusTask, DrawsDecideFormSignAndKind)
         expectModulusTask(c);
 }
 
-} // namespace
-} // namespace tessaro
+}  // namespace
+}  // namespace tessaro

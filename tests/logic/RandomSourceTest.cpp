@@ -23,8 +23,7 @@ const SeedCase kSeedCases[] = {
     {12345, {7584, 19164, 25795}},
 };
 
-TEST(RandomSource, GivesTheKnownSequenceForEachSeed)
-{
+TEST(RandomSource, GivesTheKnownSequenceForEachSeed) {
     for (const SeedCase& c : kSeedCases) {
         RandomSource fromConstructor(c.seed);
         RandomSource reseeded(777);
@@ -37,8 +36,7 @@ TEST(RandomSource, GivesTheKnownSequenceForEachSeed)
     }
 }
 
-std::vector<int> everyRawValue()
-{
+std::vector<int> everyRawValue() {
     std::vector<int> raws(32768);
     for (int r = 0; r <= 32767; ++r)
         raws[static_cast<std::size_t>(r)] = r;
@@ -46,8 +44,7 @@ std::vector<int> everyRawValue()
 }
 
 // How often each result 0..n comes up over all 32768 raw values.
-std::vector<int> distribution(int n)
-{
+std::vector<int> distribution(int n) {
     test::FixedRawSource source(everyRawValue());
     std::vector<int> counts(static_cast<std::size_t>(n) + 1);
     for (int r = 0; r <= 32767; ++r) {
@@ -60,14 +57,12 @@ std::vector<int> distribution(int n)
     return counts;
 }
 
-TEST(DrawScaled, DistributesAllRawValues)
-{
+TEST(DrawScaled, DistributesAllRawValues) {
     EXPECT_EQ(distribution(4), (std::vector<int>{8192, 8192, 8192, 8191, 1}));
-    EXPECT_EQ(distribution(10),
-              (std::vector<int>{3277, 3277, 3277, 3276, 3277, 3277, 3276, 3277, 3277, 3276, 1}));
+    EXPECT_EQ(distribution(10), (std::vector<int>{3277, 3277, 3277, 3276, 3277, 3277, 3276, 3277, 3277, 3276, 1}));
     for (int n : {9, 20, 100})
         EXPECT_EQ(distribution(n).back(), 1) << "n " << n;
 }
 
-} // namespace
-} // namespace tessaro
+}  // namespace
+}  // namespace tessaro

@@ -8,8 +8,7 @@ namespace tessaro {
 namespace {
 
 // What an exercise screen does after each checked answer.
-void recordAnswer(ScoreTally& tally, bool right)
-{
+void recordAnswer(ScoreTally& tally, bool right) {
     tally.countAnswer();
     if (right)
         tally.addRight();
@@ -18,16 +17,25 @@ void recordAnswer(ScoreTally& tally, bool right)
     tally.updatePercent();
 }
 
-TEST(ScoreTally, PercentIsRoundedWithHalvesUp)
-{
+TEST(ScoreTally, PercentIsRoundedWithHalvesUp) {
     const struct {
         int right;
         int wrong;
         std::string percentText;
     } cases[] = {
-        {1, 0, "100"}, {0, 1, "0"}, {1, 2, "33"}, {2, 1, "67"}, {1, 7, "13"}, {3, 5, "38"}, {1, 199, "1"}, {1, 1, "50"},
+        {1, 0, "100"},
+        {0, 1, "0"},
+        {1, 2, "33"},
+        {2, 1, "67"},
+        {1, 7, "13"},
+        {3, 5, "38"},
+        {1, 199, "1"},
+        {1, 1, "50"},
         // Halves that a division before the multiplication would push just below .5.
-        {23, 17, "58"}, {29, 171, "15"}, {57, 143, "29"}, {115, 85, "58"},
+        {23, 17, "58"},
+        {29, 171, "15"},
+        {57, 143, "29"},
+        {115, 85, "58"},
     };
     for (const auto& c : cases) {
         ScoreTally tally;
@@ -40,8 +48,7 @@ TEST(ScoreTally, PercentIsRoundedWithHalvesUp)
     }
 }
 
-TEST(ScoreTally, WrongThenRight)
-{
+TEST(ScoreTally, WrongThenRight) {
     ScoreTally tally;
     recordAnswer(tally, false);
     EXPECT_EQ(tally.rightText(), "");
@@ -54,8 +61,7 @@ TEST(ScoreTally, WrongThenRight)
     EXPECT_EQ(tally.percentText(), "50 Prozent richtig");
 }
 
-TEST(ScoreTally, NeverResetShowsEmptyTexts)
-{
+TEST(ScoreTally, NeverResetShowsEmptyTexts) {
     ScoreTally tally;
     tally.countAnswer();
     EXPECT_EQ(tally.answered(), 1);
@@ -64,8 +70,7 @@ TEST(ScoreTally, NeverResetShowsEmptyTexts)
     EXPECT_EQ(tally.percentText(), "");
 }
 
-TEST(ScoreTally, ResetZeroesCountsAndTexts)
-{
+TEST(ScoreTally, ResetZeroesCountsAndTexts) {
     ScoreTally tally;
     for (bool right : {true, false, true})
         recordAnswer(tally, right);
@@ -79,8 +84,7 @@ TEST(ScoreTally, ResetZeroesCountsAndTexts)
     EXPECT_EQ(tally.percentText(), "0 Prozent richtig");
 }
 
-TEST(ScoreTally, PercentBeforeAnyAnswerIsZero)
-{
+TEST(ScoreTally, PercentBeforeAnyAnswerIsZero) {
     ScoreTally tally;
     tally.addRight();
     tally.updatePercent();
@@ -88,8 +92,7 @@ TEST(ScoreTally, PercentBeforeAnyAnswerIsZero)
     EXPECT_EQ(tally.percentText(), "0 Prozent richtig");
 }
 
-TEST(ScoreTally, MixedAnswersAddUpAndBigCountsShowInFull)
-{
+TEST(ScoreTally, MixedAnswersAddUpAndBigCountsShowInFull) {
     ScoreTally tally;
     for (int i = 0; i < 300001; ++i)
         recordAnswer(tally, i % 3 != 0);
@@ -99,5 +102,5 @@ TEST(ScoreTally, MixedAnswersAddUpAndBigCountsShowInFull)
     EXPECT_EQ(tally.percentText(), "67 Prozent richtig");
 }
 
-} // namespace
-} // namespace tessaro
+}  // namespace
+}  // namespace tessaro

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QImageReader>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -49,8 +49,9 @@ TEST_P(RulePagePicture, HasDarkRedHeadingAndBlackBody) {
     EXPECT_TRUE(black);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, RulePagePicture, ::testing::ValuesIn(kPages),
-                         [](const auto& info) { return QString::fromLatin1(info.param.path).mid(11, 7).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Pages, RulePagePicture, ::testing::ValuesIn(kPages), [](const auto& info) {
+    return QString::fromLatin1(info.param.path).mid(11, 7).toStdString();
+});
 
 TEST(Portrait, IsAnEightBitGreyImageWithAFullGreyPalette) {
     for (const auto& [path, size] : {std::pair{":/pictures/portrait133.png", QSize(142, 182)},

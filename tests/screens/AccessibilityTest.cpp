@@ -61,15 +61,14 @@ TEST_P(EveryScreen, NamesEveryControlInGerman) {
             << GetParam().name << ": " << control->object()->metaObject()->className();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screens, EveryScreen,
-    ::testing::Values(Screen{"MainMenu", [] { return std::make_unique<MainMenuDialog>(); }},
-                      Screen{"About", [] { return std::make_unique<AboutDialog>(); }},
-                      Screen{"Rechnen1", [] { return std::make_unique<Rechnen1>(); }},
-                      Screen{"Rechnen2", [] { return std::make_unique<Rechnen2>(); }},
-                      Screen{"Regeln", [] { return std::make_unique<Regeln>(); }},
-                      Screen{"Division", [] { return std::make_unique<Division>(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Screens, EveryScreen,
+                         ::testing::Values(Screen{"MainMenu", [] { return std::make_unique<MainMenuDialog>(); }},
+                                           Screen{"About", [] { return std::make_unique<AboutDialog>(); }},
+                                           Screen{"Rechnen1", [] { return std::make_unique<Rechnen1>(); }},
+                                           Screen{"Rechnen2", [] { return std::make_unique<Rechnen2>(); }},
+                                           Screen{"Regeln", [] { return std::make_unique<Regeln>(); }},
+                                           Screen{"Division", [] { return std::make_unique<Division>(); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FieldNames, SayWhatEachFieldHolds) {
     Rechnen1 first;
@@ -176,9 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
         PageText{"Definition", [] { return std::make_unique<Definition>(); },
                  "Definition der imaginären Einheit und der imaginären Zahl; Definition einer komplexen Zahl",
                  "z = x + j · y"},
-        PageText{"Betrag", [] { return std::make_unique<Betrag>(); }, "Der Betrag einer komplexen Zahl", "|z| = √(x² + y²)"},
-        PageText{"Addition", [] { return std::make_unique<Addition>(); }, "Addition und Subtraktion von komplexen Zahlen",
-                 "z1 − z2 = (x1 − x2) + j · (y1 − y2)"},
+        PageText{"Betrag", [] { return std::make_unique<Betrag>(); }, "Der Betrag einer komplexen Zahl",
+                 "|z| = √(x² + y²)"},
+        PageText{"Addition", [] { return std::make_unique<Addition>(); },
+                 "Addition und Subtraktion von komplexen Zahlen", "z1 − z2 = (x1 − x2) + j · (y1 − y2)"},
         PageText{"Multiplikatioin", [] { return std::make_unique<Multiplikatioin>(); },
                  "Multiplikation von komplexen Zahlen (kartesisch)",
                  "z1 · z2 = (x1 · x2 − y1 · y2) + j · (x1 · y2 + x2 · y1)"},

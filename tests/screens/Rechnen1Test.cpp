@@ -137,7 +137,8 @@ TEST_F(Rechnen1Test, WhateverIsTypedOrPastedIsJudgedAndCounted) {
         field(1012)->setText(typed);  // as pasted
         click(1002);
         ++checks;
-        EXPECT_EQ(text(1013), QStringLiteral("Falsch: %1 ist richtig!").arg(expected())) << typed.left(20).toStdString();
+        EXPECT_EQ(text(1013), QStringLiteral("Falsch: %1 ist richtig!").arg(expected()))
+            << typed.left(20).toStdString();
     }
     const ScoreTally& tally = programState().tally;
     EXPECT_EQ(tally.answered(), checks);
@@ -237,13 +238,12 @@ TEST_P(Rechnen1Mode, PaintsTheTitleInRedTheEqualsSignAndTheHint) {
     EXPECT_LT(305 + 14, answerField.left());
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, Rechnen1Mode,
-                         ::testing::Values(RulePageOfMode{ExerciseMode::AddSubtract, "Addition",
-                                                          "Additions - / Subtraktions - Modus", {200, 40}},
-                                           RulePageOfMode{ExerciseMode::Modulus, "Betrag", "Betrags - Modus",
-                                                          {250, 40}},
-                                           RulePageOfMode{ExerciseMode::Multiply, "Multiplikatioin",
-                                                          "Multiplikations - Modus", {250, 40}}),
-                         [](const auto& info) { return std::string(info.param.page); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, Rechnen1Mode,
+    ::testing::Values(
+        RulePageOfMode{ExerciseMode::AddSubtract, "Addition", "Additions - / Subtraktions - Modus", {200, 40}},
+        RulePageOfMode{ExerciseMode::Modulus, "Betrag", "Betrags - Modus", {250, 40}},
+        RulePageOfMode{ExerciseMode::Multiply, "Multiplikatioin", "Multiplikations - Modus", {250, 40}}),
+    [](const auto& info) { return std::string(info.param.page); });
 
 }  // namespace

@@ -82,12 +82,11 @@ TEST_F(Rechnen2Test, AWrongAnswerShowsTheCorrectFractionWithItsBarAndKeepsTheEnt
     click(1021);
 
     const DivisionAnswerTexts correct = correctDivisionTexts(task.realNumerator, task.denominator, task.imagNumerator);
-    EXPECT_EQ(correctAnswer(),
-              QStringList({"Falsch, richtig ist:", QString::fromStdString(correct.realNumerator),
-                           QString::fromStdString(correct.denominator), QString::fromStdString(correct.imagNumerator)}));
+    EXPECT_EQ(correctAnswer(), QStringList({"Falsch, richtig ist:", QString::fromStdString(correct.realNumerator),
+                                            QString::fromStdString(correct.denominator),
+                                            QString::fromStdString(correct.imagNumerator)}));
     EXPECT_TRUE(text(1015).startsWith(QStringLiteral("+ j (")));
-    EXPECT_EQ(QStringList({text(kRealInput), text(kDenominatorInput), text(kImagInput)}),
-              QStringList({"1", "2", "3"}));
+    EXPECT_EQ(QStringList({text(kRealInput), text(kDenominatorInput), text(kImagInput)}), QStringList({"1", "2", "3"}));
     EXPECT_EQ(text(1025).toStdString(), task.dividend.text);
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
     EXPECT_TRUE(text(1028).isEmpty());

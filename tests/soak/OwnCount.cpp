@@ -2,20 +2,18 @@
 
 #include "ProgramState.h"
 
-#include <QLineEdit>
 #include <gtest/gtest.h>
+#include <QLineEdit>
 
 namespace tessaro::soak {
 
-QString OwnCount::percentText() const
-{
+QString OwnCount::percentText() const {
     const long long answered = right + wrong;
     const long long percent = answered == 0 ? 0 : (200 * right + answered) / (2 * answered);
     return QString::number(percent) + QStringLiteral(" Prozent richtig");
 }
 
-void expectTallyShows(const TemplateDialog& screen, const OwnCount& count)
-{
+void expectTallyShows(const TemplateDialog& screen, const OwnCount& count) {
     const ScoreTally& tally = programState().tally;
     EXPECT_EQ(tally.right(), static_cast<double>(count.right));
     EXPECT_EQ(tally.wrong(), count.wrong);
@@ -25,4 +23,4 @@ void expectTallyShows(const TemplateDialog& screen, const OwnCount& count)
     EXPECT_EQ(screen.control<QLineEdit>(kPercentField)->text(), count.percentText());
 }
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

@@ -26,4 +26,4 @@ inline constexpr int kRightCountField = 1006;
 inline constexpr int kWrongCountField = 1007;
 inline constexpr int kPercentField = 1005;
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

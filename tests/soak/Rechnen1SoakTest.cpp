@@ -20,8 +20,7 @@ constexpr int kRuleButton = 1028;
 
 class Rechnen1Soak : public tessaro::testing::ScreenTest, public ::testing::WithParamInterface<ExerciseMode> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenTest::SetUp();
         ProgramState& state = programState();
         state.currentMode = GetParam();
@@ -31,8 +30,7 @@ protected:
     }
 
     // Whatever the kind, the verdict due is whether the field holds exactly the expected answer.
-    bool answer(AnswerKind kind)
-    {
+    bool answer(AnswerKind kind) {
         const QString right = QString::fromStdString(programState().expectedAnswer);
         QLineEdit& field = *session.screen().control<QLineEdit>(kAnswerField);
         switch (kind) {
@@ -61,8 +59,7 @@ protected:
     AnswerPicker picker{1};
 };
 
-TEST_P(Rechnen1Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks)
-{
+TEST_P(Rechnen1Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks) {
     playSoak({
         .reopen = [this] { session.reopen(); },
         .visitRulePage = [this] { session.visitRulePage(kRuleButton); },
@@ -87,4 +84,4 @@ INSTANTIATE_TEST_SUITE_P(Modes, Rechnen1Soak,
                              }
                          });
 
-} // namespace
+}  // namespace

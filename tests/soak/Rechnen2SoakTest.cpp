@@ -24,8 +24,7 @@ constexpr int kRuleButton = 1029;
 
 class Rechnen2Soak : public tessaro::testing::ScreenTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ScreenTest::SetUp();
         ProgramState& state = programState();
         state.currentMode = ExerciseMode::Divide;
@@ -36,8 +35,7 @@ protected:
 
     // The screen keeps its task to itself: the task an action draws is predicted from a copy of the random source.
     template <class Action>
-    void drawing(Action action)
-    {
+    void drawing(Action action) {
         RandomSource copy = programState().random;
         const DivisionTask next = makeDivisionTask(copy);
         action();
@@ -47,8 +45,7 @@ protected:
     QLineEdit& input(std::size_t which) { return *session.screen().control<QLineEdit>(kInputs.at(which)); }
 
     // Whatever the kind, the verdict due is whether all three inputs hold exactly the numbers of the task.
-    bool answer(AnswerKind kind)
-    {
+    bool answer(AnswerKind kind) {
         const std::array<QString, 3> right = {QString::number(task.realNumerator), QString::number(task.denominator),
                                               QString::number(task.imagNumerator)};
         for (std::size_t which = 0; which < 3; ++which)
@@ -88,19 +85,19 @@ protected:
     DivisionTask task{};
 };
 
-TEST_F(Rechnen2Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks)
-{
+TEST_F(Rechnen2Soak, KeepsTheTallyExactAndTheMemoryFlatOverManyChecks) {
     playSoak({
         .reopen = [this] { drawing([this] { session.reopen(); }); },
         .visitRulePage = [this] { session.visitRulePage(kRuleButton); },
         .reset = [this] { drawing([this] { session.click(kResetButton); }); },
         .newTask = [this] { drawing([this] { session.click(kNewTaskButton); }); },
-        .beforeCheck = [this](int check) {
-            ASSERT_EQ(shownDividend().toStdString(), task.dividend.text) << "before check " << check;
-        },
+        .beforeCheck =
+            [this](int check) {
+                ASSERT_EQ(shownDividend().toStdString(), task.dividend.text) << "before check " << check;
+            },
         .answer = [this](int check) { return answer(picker.kindFor(check)); },
         .screen = [this]() -> const TemplateDialog& { return session.screen(); },
     });
 }
 
-} // namespace
+}  // namespace

@@ -8,8 +8,7 @@
 
 namespace tessaro::soak {
 
-std::size_t residentBytes()
-{
+std::size_t residentBytes() {
     std::ifstream statm("/proc/self/statm");
     std::size_t totalPages = 0;
     std::size_t residentPages = 0;
@@ -17,8 +16,7 @@ std::size_t residentBytes()
     return residentPages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
-void expectFlatMemory(std::size_t steadyBytes, std::size_t finalBytes)
-{
+void expectFlatMemory(std::size_t steadyBytes, std::size_t finalBytes) {
     ::testing::Test::RecordProperty("steady_resident_kib", std::to_string(steadyBytes / 1024));
     ::testing::Test::RecordProperty("final_resident_kib", std::to_string(finalBytes / 1024));
     if (kFreedMemoryQuarantined)
@@ -27,4 +25,4 @@ void expectFlatMemory(std::size_t steadyBytes, std::size_t finalBytes)
         << "the resident size grew from " << steadyBytes / kMiB << " MiB to " << finalBytes / kMiB << " MiB";
 }
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

@@ -29,4 +29,4 @@ inline constexpr bool kFreedMemoryQuarantined = false;
 // run, and records both sizes in the test's output.
 void expectFlatMemory(std::size_t steadyBytes, std::size_t finalBytes);
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

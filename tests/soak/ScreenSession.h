@@ -15,15 +15,13 @@ namespace tessaro::soak {
 template <class Screen>
 class ScreenSession {
 public:
-    void open()
-    {
+    void open() {
         screen_ = std::make_unique<Screen>();
         tessaro::testing::showAndPaint(*screen_);
     }
 
     // The main menu clears firstTaskShown once a screen has closed, so the next one starts with a new task.
-    void reopen()
-    {
+    void reopen() {
         screen_->reject();
         screen_.reset();
         programState().firstTaskShown = false;
@@ -31,8 +29,7 @@ public:
     }
 
     // Opens the rule page with the screen's button; a timer closes it as soon as it shows.
-    void visitRulePage(int ruleButton)
-    {
+    void visitRulePage(int ruleButton) {
         tessaro::testing::whenModalOpens(screen_.get(), [](QWidget& page) { static_cast<QDialog&>(page).reject(); });
         click(ruleButton);
     }
@@ -45,4 +42,4 @@ private:
     std::unique_ptr<Screen> screen_;
 };
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

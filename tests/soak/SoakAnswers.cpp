@@ -8,8 +8,7 @@ namespace {
 constexpr int kHugeLength = 100'000;
 }
 
-AnswerKind AnswerPicker::kindFor(int check)
-{
+AnswerKind AnswerPicker::kindFor(int check) {
     if (dueBefore(check, kHugeAnswerEvery))
         return AnswerKind::Huge;
     const int roll = pick(100);
@@ -22,8 +21,7 @@ AnswerKind AnswerPicker::kindFor(int check)
     return AnswerKind::NonAscii;
 }
 
-QString AnswerPicker::nearMiss(const QString& right)
-{
+QString AnswerPicker::nearMiss(const QString& right) {
     switch (pick(4)) {
     case 0:
         return right + QLatin1Char('0');
@@ -36,8 +34,7 @@ QString AnswerPicker::nearMiss(const QString& right)
     }
 }
 
-QString AnswerPicker::nonAscii()
-{
+QString AnswerPicker::nonAscii() {
     const QStringList& texts = nonAsciiTexts();
     return texts.at(pick(static_cast<int>(texts.size())));
 }
@@ -46,21 +43,18 @@ int AnswerPicker::pick(int count) { return std::uniform_int_distribution<int>(0,
 
 QString hugeAnswer(const QString& right) { return right.leftJustified(kHugeLength, QLatin1Char('0')); }
 
-const QStringList& nonAsciiTexts()
-{
+const QStringList& nonAsciiTexts() {
     static const QStringList texts = {
-        QString::fromUtf8(u8"３+j４"),       // full-width digits
-        QString::fromUtf8(u8"3+ј4"),         // Cyrillic je
-        QString::fromUtf8(u8"٣+j٤"),         // Arabic-Indic digits
-        QString::fromUtf8(u8"3−j4"),         // minus sign instead of hyphen
-        QString::fromUtf8(u8"5\u200b"),      // zero-width space after a digit
-        QString::fromUtf8(u8"\u202e4j+3"),   // right-to-left override
-        QString::fromUtf8(u8"e\u0301"),      // combining accent
-        QString::fromUtf8(u8"ä€ß"),
-        QString::fromUtf8(u8"😀"),
-        QString::fromUtf8(u8"复数"),
+        QString::fromUtf8(u8"３+j４"),      // full-width digits
+        QString::fromUtf8(u8"3+ј4"),        // Cyrillic je
+        QString::fromUtf8(u8"٣+j٤"),        // Arabic-Indic digits
+        QString::fromUtf8(u8"3−j4"),        // minus sign instead of hyphen
+        QString::fromUtf8(u8"5\u200b"),     // zero-width space after a digit
+        QString::fromUtf8(u8"\u202e4j+3"),  // right-to-left override
+        QString::fromUtf8(u8"e\u0301"),     // combining accent
+        QString::fromUtf8(u8"ä€ß"),        QString::fromUtf8(u8"😀"), QString::fromUtf8(u8"复数"),
     };
     return texts;
 }
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

@@ -37,4 +37,4 @@ QString hugeAnswer(const QString& right);
 // Texts a keyboard or a paste may bring that merely look like answers, and some that do not.
 const QStringList& nonAsciiTexts();
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

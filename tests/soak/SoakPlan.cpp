@@ -10,16 +10,14 @@ namespace {
 constexpr int kChecksOfAManualRun = 100'000;
 }
 
-int plannedChecks()
-{
+int plannedChecks() {
     bool given = false;
     const int checks = qEnvironmentVariableIntValue("TESSARO_SOAK_CHECKS", &given);
     return given && checks > 0 ? checks : kChecksOfAManualRun;
 }
 
-int warmUpChecks(int plannedChecks)
-{
+int warmUpChecks(int plannedChecks) {
     return std::min(plannedChecks, std::max(plannedChecks / 10, 2 * kRulePageEvery));
 }
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

@@ -21,4 +21,4 @@ int warmUpChecks(int plannedChecks);
 // Whether something that happens every `every` checks happens before check `check` (counted from 0).
 inline bool dueBefore(int check, int every) { return check > 0 && check % every == 0; }
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

@@ -5,13 +5,12 @@
 #include "ResidentMemory.h"
 #include "SoakPlan.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 namespace tessaro::soak {
 
-void playSoak(const SoakSteps& steps)
-{
+void playSoak(const SoakSteps& steps) {
     const int checks = plannedChecks();
     const int warmUp = warmUpChecks(checks);
     OwnCount count;
@@ -48,4 +47,4 @@ void playSoak(const SoakSteps& steps)
     expectFlatMemory(steadyMemory, residentBytes());
 }
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

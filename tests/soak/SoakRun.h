@@ -13,7 +13,7 @@ struct SoakSteps {
     std::function<void()> reset;
     std::function<void()> newTask;
     std::function<void(int check)> beforeCheck;  // may be empty
-    std::function<bool(int check)> answer;        // checks one answer; returns whether it was due to be right
+    std::function<bool(int check)> answer;       // checks one answer; returns whether it was due to be right
     std::function<const TemplateDialog&()> screen;
 };
 
@@ -21,4 +21,4 @@ struct SoakSteps {
 // agree with the soak's own count; at the end the count fields must show it and the memory must have stayed flat.
 void playSoak(const SoakSteps& steps);
 
-} // namespace tessaro::soak
+}  // namespace tessaro::soak

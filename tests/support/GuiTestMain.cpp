@@ -1,7 +1,7 @@
 #include "ApplicationSetup.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

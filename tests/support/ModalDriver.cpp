@@ -1,10 +1,10 @@
 #include "ModalDriver.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace tessaro::testing {
 

@@ -7,7 +7,9 @@ namespace tessaro {
 namespace {
 
 // Left, top, right, bottom with right and bottom exclusive.
-QRect edges(int left, int top, int right, int bottom) { return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)); }
+QRect edges(int left, int top, int right, int bottom) {
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
 
 TEST(PictureButtonLayoutTest, PlacesIconAndCaptionSpaceOnTheWholeButton) {
     struct Case {

@@ -47,8 +47,10 @@ struct ButtonSetup {
 std::unique_ptr<PictureButton> boundButton(const ButtonSetup& setup = {}) {
     auto button = std::make_unique<PictureButton>(setup.caption);
     QPalette palette = button->palette();
-    for (const auto& [role, colour] : {std::pair{QPalette::Light, kHighlight}, {QPalette::Midlight, kLight3d},
-                                       {QPalette::Dark, kShadow}, {QPalette::Shadow, kDarkShadow},
+    for (const auto& [role, colour] : {std::pair{QPalette::Light, kHighlight},
+                                       {QPalette::Midlight, kLight3d},
+                                       {QPalette::Dark, kShadow},
+                                       {QPalette::Shadow, kDarkShadow},
                                        {QPalette::ButtonText, kFocusDots}})
         palette.setColor(role, colour);
     button->setPalette(palette);
@@ -170,19 +172,58 @@ TEST(PictureButtonTest, PaintsFrameEdgeAndFocusRectangleOfEachLookAndState) {
     const ButtonSetup plain{.withIcon = false}, byDefault{.withIcon = false, .isDefault = true};
     const ButtonSetup flat{.withIcon = false, .isDefault = true, .flat = true};
     const Case cases[] = {
-        {"plain", plain, false, false,
-         {{{0, 0}, kHighlight}, {{98, 0}, kHighlight}, {{99, 0}, kDarkShadow}, {{0, 38}, kHighlight},
-          {{0, 39}, kDarkShadow}, {{1, 1}, kLight3d}, {{97, 1}, kLight3d}, {{98, 1}, kShadow}, {{1, 38}, kShadow},
-          {{98, 38}, kShadow}, {{99, 39}, kDarkShadow}, {{2, 2}, kFace}, {{4, 4}, kFace}}},
-        {"plain focused", plain, false, true,
-         {{{0, 0}, kBlack}, {{99, 39}, kBlack}, {{1, 1}, kHighlight}, {{2, 2}, kLight3d}, {{97, 37}, kShadow},
-          {{98, 38}, kDarkShadow}, {{3, 3}, kFace}, {{4, 4}, kFocusDots}, {{5, 4}, kFace}, {{95, 35}, kFocusDots}}},
-        {"default", byDefault, false, false, {{{0, 0}, kBlack}, {{1, 1}, kHighlight}, {{98, 38}, kDarkShadow}, {{4, 4}, kFace}}},
+        {"plain",
+         plain,
+         false,
+         false,
+         {{{0, 0}, kHighlight},
+          {{98, 0}, kHighlight},
+          {{99, 0}, kDarkShadow},
+          {{0, 38}, kHighlight},
+          {{0, 39}, kDarkShadow},
+          {{1, 1}, kLight3d},
+          {{97, 1}, kLight3d},
+          {{98, 1}, kShadow},
+          {{1, 38}, kShadow},
+          {{98, 38}, kShadow},
+          {{99, 39}, kDarkShadow},
+          {{2, 2}, kFace},
+          {{4, 4}, kFace}}},
+        {"plain focused",
+         plain,
+         false,
+         true,
+         {{{0, 0}, kBlack},
+          {{99, 39}, kBlack},
+          {{1, 1}, kHighlight},
+          {{2, 2}, kLight3d},
+          {{97, 37}, kShadow},
+          {{98, 38}, kDarkShadow},
+          {{3, 3}, kFace},
+          {{4, 4}, kFocusDots},
+          {{5, 4}, kFace},
+          {{95, 35}, kFocusDots}}},
+        {"default",
+         byDefault,
+         false,
+         false,
+         {{{0, 0}, kBlack}, {{1, 1}, kHighlight}, {{98, 38}, kDarkShadow}, {{4, 4}, kFace}}},
         {"plain pressed", plain, true, false, {{{0, 0}, kShadow}, {{99, 39}, kShadow}, {{1, 1}, kFace}}},
-        {"default pressed", byDefault, true, false, {{{0, 0}, kBlack}, {{1, 1}, kShadow}, {{98, 38}, kShadow}, {{2, 2}, kFace}}},
+        {"default pressed",
+         byDefault,
+         true,
+         false,
+         {{{0, 0}, kBlack}, {{1, 1}, kShadow}, {{98, 38}, kShadow}, {{2, 2}, kFace}}},
         {"flat focused", flat, false, true, {{{0, 0}, kFace}, {{99, 39}, kFace}, {{4, 4}, kFace}}},
-        {"flat pressed", flat, true, false,
-         {{{0, 0}, kShadow}, {{98, 0}, kShadow}, {{99, 0}, kHighlight}, {{0, 38}, kShadow}, {{0, 39}, kHighlight},
+        {"flat pressed",
+         flat,
+         true,
+         false,
+         {{{0, 0}, kShadow},
+          {{98, 0}, kShadow},
+          {{99, 0}, kHighlight},
+          {{0, 38}, kShadow},
+          {{0, 39}, kHighlight},
           {{1, 1}, kHotFace}}},
     };
     for (const Case& c : cases) {
@@ -214,7 +255,8 @@ TEST(PictureButtonTest, DisabledShowsAGreyedIconAndAnEmbossedCaption) {
     ASSERT_FALSE(lower.empty());
     ASSERT_FALSE(pixelsOf(image, kShadow, insideEdges).empty());
     // The highlight copy lies one pixel right and down, under the shadow copy: what shows of it has shadow up-left.
-    EXPECT_TRUE(std::ranges::all_of(lower, [&image](QPoint at) { return image.pixelColor(at - QPoint(1, 1)) == kShadow; }));
+    EXPECT_TRUE(
+        std::ranges::all_of(lower, [&image](QPoint at) { return image.pixelColor(at - QPoint(1, 1)) == kShadow; }));
 }
 
 enum class Step { Enter, Leave, DragOut, Release, FocusOut, Disable };
@@ -234,11 +276,11 @@ void send(PictureButton& button, Step step) {
 }
 
 TEST(PictureButtonTest, FlatLookLightsWhileThePointerIsOverAndStaysDarkUntilItComesBack) {
-    const std::pair<Step, bool> steps[] = {
-        {Step::Enter, true},  {Step::Leave, false},    {Step::Enter, true},   {Step::DragOut, false},
-        {Step::Enter, false}, {Step::Leave, false},    {Step::Enter, true},   {Step::FocusOut, false},
-        {Step::Enter, false}, {Step::Leave, false},    {Step::Enter, true},   {Step::Release, true},
-        {Step::FocusOut, false}, {Step::Enter, true},  {Step::Disable, false}};
+    const std::pair<Step, bool> steps[] = {{Step::Enter, true},     {Step::Leave, false},    {Step::Enter, true},
+                                           {Step::DragOut, false},  {Step::Enter, false},    {Step::Leave, false},
+                                           {Step::Enter, true},     {Step::FocusOut, false}, {Step::Enter, false},
+                                           {Step::Leave, false},    {Step::Enter, true},     {Step::Release, true},
+                                           {Step::FocusOut, false}, {Step::Enter, true},     {Step::Disable, false}};
     auto button = boundButton({.flat = true});
     for (std::size_t index = 0; index < std::size(steps); ++index) {
         const auto [step, lit] = steps[index];
