@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tessaro's start as TrainerApp::start does it, up to the main menu's first painted frame.
 
 #include "ApplicationSetup.h"

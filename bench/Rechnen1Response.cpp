@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the first exercise screen opens from the main menu, and how fast it answers "Berechnen".
 
 #include "ApplicationSetup.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fastest a Qt Widgets program of Tessaro's kind can be: a bare dialog of the main menu's size with one button,
 // in the Fusion style, that reports its first painted frame the way the Tessaro benchmarks do.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever is typed, checking it never crashes, and only the exact expected text is judged right.
 
 #include "DecimalText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any sequence of checks and resets keeps the tally's counts adding up and its texts showing
 // exactly the counts and the rounded percentage.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Over the whole range of raw values, every task text fits its field, reads back as the numbers
 // the task holds, and the expected answer follows from the operands.
 

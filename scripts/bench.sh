@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Tessaro against a bare Qt dialog of the main menu's size (bench/baseline.cpp) and prints the medians:
 # start-up to the first painted frame of the main menu, peak resident memory, opening the first exercise screen,
 # and one "Berechnen" check. Usage: scripts/bench.sh [RUNS] (15 by default) under the offscreen platform, or

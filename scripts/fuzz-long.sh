@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of the exercise logic with clang in build-fuzz and runs each for SECONDS (default 600).
 # Inputs that find new paths are kept in build-fuzz/fuzz/corpus/, a crashing input in build-fuzz/fuzz/artifacts/.
 set -euo pipefail

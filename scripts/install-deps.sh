@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian 12 packages that building, running and testing Tessaro need and that are missing.
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs, with apt-get, the Debian 12 packages that building, running and testing Tessaro need and that are missing;
+# packages named as arguments too (for the scripts that need more, such as the coverage report).
 set -euo pipefail
 
 packages=(
@@ -15,7 +18,13 @@ packages=(
   libclang-rt-14-dev
   strace
   time
+  file
+  git
+  clang-format-14
+  reuse
+  lintian
 )
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with clang under AddressSanitizer and UndefinedBehaviorSanitizer in build-asan and runs the
 # whole test suite headless there. Any report fails it: memory errors, undefined behaviour and leaks.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the icons in this directory from their SVG sources and checks the results.
 #
 #   resources/icons/render.sh

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads an strace log (strace -f) and prints every system call that changes the file system outside the
 # allowed places, or that reaches for a network. Exits 1 if it printed any.
 #   -v allowed="PREFIX PREFIX ..."   paths under which creating and writing is allowed

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program under strace and fails if it creates, writes, renames or removes any file, or reaches for a
 # network. Usage: writes-nothing-sends-nothing.sh SECONDS PROGRAM [ARGUMENTS...]
 #   SECONDS > 0: the program waits for its user, so it is stopped after that long;

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack into an empty folder and checks its control fields and its files.
 #
 #   cmake -DBUILD_DIR=<build> -DOUT_DIR=<empty dir> -DAPP_ID=<id> -DVERSION=<version> -P CheckDeb.cmake
@@ -57,6 +59,13 @@ foreach(file IN LISTS expected)
 endforeach()
 if(NOT listing MATCHES "\n-rwxr-xr-x root/root +[0-9]+ [^\n]* \\./usr/bin/tessaro\n")
   list(APPEND failures "/usr/bin/tessaro is not an executable owned by root:\n${listing}")
+endif()
+
+# Debian's own check of the package, its copyright file included.
+execute_process(COMMAND lintian --fail-on error,warning ${deb} RESULT_VARIABLE lintian_failed
+  OUTPUT_VARIABLE lintian_output ERROR_VARIABLE lintian_output)
+if(lintian_failed)
+  list(APPEND failures "lintian:\n${lintian_output}")
 endif()
 
 if(failures)

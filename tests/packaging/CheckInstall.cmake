@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into an empty prefix and checks that a desktop can find, start and show Tessaro there.
 #
 #   cmake -DBUILD_DIR=<build> -DPREFIX=<empty dir> -DAPP_ID=<id> -DVERSION=<version> -P CheckInstall.cmake

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The files an installation of Tessaro must hold, relative to the prefix.
 # tessaro_expected_files(<out-var> <app-id>) also sets <out-var>_ICONS to "<size>;<path>" pairs of the PNG icons.
 function(tessaro_expected_files out app_id)
@@ -6,6 +8,9 @@ function(tessaro_expected_files out app_id)
     share/applications/${app_id}.desktop
     share/metainfo/${app_id}.metainfo.xml
     share/icons/hicolor/scalable/apps/${app_id}.svg
+    share/man/man1/tessaro.1.gz
+    share/doc/tessaro/copyright
+    share/doc/tessaro/changelog.gz
   )
   set(icons)
   foreach(size 16 24 32 48 64 128 256)

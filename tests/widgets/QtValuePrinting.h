@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Readable failure messages for the Qt values the widget tests compare; gtest would print their bytes.

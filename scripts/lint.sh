@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Holds the tree to the house rules: every C++ file formatted by clang-format-14 as .clang-format says, and every
+# file with its copyright and licence (reuse lint).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
+reuse lint --quiet || { reuse lint | tail -n 20; exit 1; }
