@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Proves the README's two commands on a truly fresh Debian 12. Builds a minimal root with debootstrap in a scratch
+# folder (once; later runs reset it from a saved copy), copies a clean clone of the committed project into it, and
+# runs there, as root: the test command; the run command, headless, until the main menu is up; then the Debian
+# package the build made, installed with apt-get and started the same way. One line per step with its time; the
+# first failure ends the check with a non-zero exit. Needs root and Debian's package archive; takes many minutes.
+#   scripts/fresh-machine-check.sh [SCRATCH_FOLDER]   (default /var/tmp/tessaro-fresh-machine)
+set -euo pipefail
+project="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+scratch="${1:-/var/tmp/tessaro-fresh-machine}"
+target="$scratch/root"
+pristine="$scratch/minbase.tar"
+log="$scratch/log"
+mirror=http://deb.debian.org/debian
+
+unmount() { mountpoint -q "$target/$1" && umount -R "$target/$1" || true; }
+cleanup() { unmount sys; unmount dev; unmount proc; }
+trap cleanup EXIT INT TERM
+
+# Runs "$@" as step $name, prints its time, and stops the check on failure with the end of its output.
+step() {
+    local name=$1 started=$SECONDS output="$log.${1//[^a-zA-Z0-9]/-}"
+    shift
+    if "$@" >"$output" 2>&1; then
+        printf '%-34s passed  %4d s\n' "$name" $((SECONDS - started))
+    else
+        printf '%-34s FAILED  %4d s (end of %s):\n' "$name" $((SECONDS - started)) "$output"
+        tail -n 40 "$output"
+        exit 1
+    fi
+}
+
+inside() { chroot "$target" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 bash -c "$1"; }
+
+prepare_root() {
+    if [ ! -f "$pristine" ]; then
+        "$project/scripts/install-deps.sh" debootstrap
+        rm -rf "$scratch/new-root"
+        debootstrap --variant=minbase bookworm "$scratch/new-root" "$mirror"
+        tar -C "$scratch/new-root" -cf "$pristine" .
+        rm -rf "$scratch/new-root"
+    fi
+    rm -rf "$target"
+    mkdir -p "$target"
+    tar -C "$target" -xf "$pristine"
+    cp /etc/resolv.conf "$target/etc/resolv.conf"
+    git clone --quiet --no-local "$project" "$target/root/tessaro"
+    mount -t proc proc "$target/proc"
+    mount --rbind /dev "$target/dev" && mount --make-rslave "$target/dev"
+    mount -t sysfs sys "$target/sys"
+}
+
+# Starts a command headless and waits until Qt reports the main menu's window shown (its accessible dialog
+# "Tessaro" with a place on the screen), then ends it.
+main_menu_comes_up() {
+    inside "cd /root/tessaro && export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=qt.accessibility.cache=true
+        $1 >/tmp/started.log 2>&1 & program=\$!
+        for _ in \$(seq 600); do
+            if grep -q 'name=\"Tessaro\" role=Dialog.*rect=' /tmp/started.log; then
+                echo 'the main menu is up'; kill \$program; exit 0
+            fi
+            kill -0 \$program 2>/dev/null || break
+            sleep 0.5
+        done
+        cat /tmp/started.log; kill \$program 2>/dev/null; exit 1"
+}
+
+mkdir -p "$scratch"
+[ "$(id -u)" -eq 0 ] || { echo "fresh-machine-check.sh needs root (debootstrap, chroot, mount)" >&2; exit 1; }
+echo "Fresh Debian 12 in $target, project $(git -C "$project" rev-parse --short HEAD) (committed state only)"
+step "minimal Debian 12 root" prepare_root
+step "README test command" inside "cd /root/tessaro && ./scripts/test.sh"
+step "README run command, headless" main_menu_comes_up ./scripts/run.sh
+step "apt-get install the package" inside "cd /root/tessaro && apt-get install -y ./build/tests/packaging/deb/tessaro_*.deb"
+step "installed /usr/bin/tessaro" main_menu_comes_up /usr/bin/tessaro
+echo "The README's commands work on a fresh Debian 12."
