@@ -117,6 +117,8 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
     buildControls();
 }
 
+QWidget* TemplateDialog::control(int id) const { return controls_.value(id); }
+
 void TemplateDialog::buildControls() {
     QWidget* firstInTabOrder = nullptr;
     QWidget* previousInTabOrder = nullptr;

@@ -17,7 +17,7 @@ public:
     TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent);
 
     const DialogTemplate& dialogTemplate() const { return template_; }
-    QWidget* control(int id) const { return controls_.value(id); }
+    QWidget* control(int id) const;
 
     template <class Control>
     Control* control(int id) const {

@@ -11,7 +11,8 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
-// clang-format off: the tables keep one control a line
+// The tables keep one control a line.
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     {kNoId, K::StaticText, kNameAndVersion, {53, 19, 119, 8}, 0},
     {kNoId, K::StaticText, kCopyright, {53, 46, 119, 8}, 0},

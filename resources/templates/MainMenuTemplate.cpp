@@ -11,7 +11,8 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
-// clang-format off: the tables keep one control a line
+// The tables keep one control a line.
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     {PractiseButton, K::PictureButton, "Üben", {223, 107, 65, 26}, DefaultButton | TabStop},
     {QuitButton, K::PushButton, "Beenden", {409, 253, 50, 16}, TabStop},
@@ -22,11 +23,7 @@ constexpr ControlTemplate kControls[] = {
     {MultiplyRadio, K::RadioButton, "Multiplikation üben", {45, 127, 75, 10}, 0},
     {DivideRadio, K::RadioButton, "Division üben", {45, 149, 58, 10}, 0},
     {AboutButton, K::PushButton, "über Tessaro", {409, 215, 50, 37}, MultiLine | TabStop},
-    {kNoId,
-     K::StaticText,
-     "In dieser Version wird nur das Rechnen in kartesischer Form trainiert!",
-     {37, 178, 153, 21},
-     AlignCenter},
+    {kNoId, K::StaticText, "In dieser Version wird nur das Rechnen in kartesischer Form trainiert!", {37, 178, 153, 21}, AlignCenter},
     {kNoId, K::GroupBox, "Übungsmodus wählen und Rechnen trainieren", {31, 66, 269, 103}, 0},
     {kNoId, K::StaticText, kProgramName, {381, 121, 55, 8}, 0},
     {kNoId, K::StaticText, kVersionLine, {381, 132, 37, 8}, 0},

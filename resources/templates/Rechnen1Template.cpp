@@ -9,7 +9,8 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
-// clang-format off: the tables keep one control a line
+// The tables keep one control a line.
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     {ComputeButton, K::PictureButton, "Berechnen", {354, 87, 72, 31}, DefaultButton | Group | TabStop},
     {TaskField, K::Edit, "", {37, 92, 155, 22}, ReadOnly | AlignRight, "Aufgabe"},

@@ -9,7 +9,8 @@ namespace {
 using K = ControlKind;
 using namespace style;
 
-// clang-format off: the tables keep one control a line
+// The tables keep one control a line.
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     {ComputeButton, K::PictureButton, "Berechnen", {292, 87, 74, 33}, DefaultButton},
     {BackButton, K::PushButton, "Zurück zum Hauptmenü", {254, 288, 50, 27}, MultiLine},
@@ -28,20 +29,10 @@ constexpr ControlTemplate kControls[] = {
     {DividendField, K::Edit, "", {31, 82, 72, 21}, ReadOnly | AlignCenter, "Dividend"},
     {DivisorField, K::Edit, "", {31, 109, 72, 21}, ReadOnly | AlignCenter, "Divisor"},
     {WrongLabelField, K::Edit, "", {42, 215, 106, 27}, ReadOnly, "Meldung bei falscher Antwort"},
-    {CorrectRealNumeratorField,
-     K::Edit,
-     "",
-     {167, 208, 44, 20},
-     ReadOnly | AlignRight | Group,
-     "Richtiger Realteil des Zählers"},
+    {CorrectRealNumeratorField, K::Edit, "", {167, 208, 44, 20}, ReadOnly | AlignRight | Group, "Richtiger Realteil des Zählers"},
     {CorrectDenominatorField, K::Edit, "", {210, 237, 21, 20}, ReadOnly | AlignCenter, "Richtiger Nenner"},
     {RightMessageField, K::Edit, "", {38, 166, 106, 27}, ReadOnly, "Meldung bei richtiger Antwort"},
-    {CorrectImagNumeratorField,
-     K::Edit,
-     "",
-     {213, 208, 57, 20},
-     ReadOnly | Group,
-     "Richtiger Imaginärteil des Zählers"},
+    {CorrectImagNumeratorField, K::Edit, "", {213, 208, 57, 20}, ReadOnly | Group, "Richtiger Imaginärteil des Zählers"},
     {RuleButton, K::PictureButton, "Rechenregel ansehen", {469, 7, 84, 28}, MultiLine},
 };
 

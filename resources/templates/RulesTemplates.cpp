@@ -10,7 +10,8 @@ using K = ControlKind;
 using namespace style;
 using namespace rulesmenu;
 
-// clang-format off: the tables keep one control a line
+// The tables keep one control a line.
+// clang-format off
 constexpr ControlTemplate kRulesMenuControls[] = {
     {BackButton, K::PushButton, "Zurück zum Hauptmenü", {151, 299, 50, 28}, DefaultButton | MultiLine | TabStop},
     {kNoId, K::StaticText, "Der Geschichte von den i´s und j´s", {32, 33, 113, 8}, 0},
@@ -57,16 +58,12 @@ constexpr ControlTemplate kDivisionControls[] = {
     {kNoId, K::StaticPicture, ":/pictures/page151.png", {73, 17, 0, 0}, 0},
 };
 
-constexpr DialogTemplate kRulesMenu{
-    131, "Rechenregeln für komplexe Zahlen", 352, 334, FrameKind::Modal, kRulesMenuControls};
-constexpr DialogTemplate kIundj{134,           "REGELN Die Geschichte von den i´s und j´s", 487, 198, FrameKind::Modal,
-                                kIundjControls};
-constexpr DialogTemplate kDefinition{
-    140, "REGELN Definition und Darstellung", 561, 310, FrameKind::Modal, kDefinitionControls};
+constexpr DialogTemplate kRulesMenu{131, "Rechenregeln für komplexe Zahlen", 352, 334, FrameKind::Modal, kRulesMenuControls};
+constexpr DialogTemplate kIundj{134, "REGELN Die Geschichte von den i´s und j´s", 487, 198, FrameKind::Modal, kIundjControls};
+constexpr DialogTemplate kDefinition{140, "REGELN Definition und Darstellung", 561, 310, FrameKind::Modal, kDefinitionControls};
 constexpr DialogTemplate kModulus{141, "REGELN Betrag", 475, 243, FrameKind::Modal, kModulusControls};
 constexpr DialogTemplate kAddition{142, "REGELN Addition", 492, 254, FrameKind::Modal, kAdditionControls};
-constexpr DialogTemplate kMultiplication{143, "REGELN Multiplikation", 574,
-                                         246, FrameKind::Modal,        kMultiplicationControls};
+constexpr DialogTemplate kMultiplication{143, "REGELN Multiplikation", 574, 246, FrameKind::Modal, kMultiplicationControls};
 constexpr DialogTemplate kDivision{147, "REGELN Division", 508, 316, FrameKind::Modal, kDivisionControls};
 // clang-format on
 

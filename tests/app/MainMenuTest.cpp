@@ -1,236 +1,195 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The main menu as the hub of the program: choosing a mode, practising it, the refusal, the about box, the window
+// menu, and what its paints do to the shared state.
+
+#include "AboutDialog.h"
 #include "MainMenuDialog.h"
-#include "ModalDriver.h"
+#include "MainMenuTemplate.h"
 #include "ProgramState.h"
-#include "ScreenColours.h"
+#include "Rechnen1Template.h"
+#include "RulePages.h"
+#include "RulesMenu.h"
 #include "ScreenTesting.h"
 
-#include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <ctime>
 
-using namespace tessaro;
-using namespace tessaro::testing;
-
+namespace tessaro::testing {
 namespace {
+
+using namespace mainmenu;
 
 class MainMenuTest : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        menu = std::make_unique<MainMenuDialog>();
-        showAndPaint(*menu);
+        showAndPaint(menu);
     }
-    void click(int id) { QTest::mouseClick(menu->control(id), Qt::LeftButton); }
+    void click(int id) { QTest::mouseClick(menu.control(id), Qt::LeftButton); }
 
-    std::unique_ptr<MainMenuDialog> menu;
+    MainMenuDialog menu;
 };
 
-TEST_F(MainMenuTest, StartsWithNoModeAndTheFocusOnPractise) {
-    for (int id : {1002, 1003, 1004, 1005}) {
-        auto* radio = menu->control<QRadioButton>(id);
-        EXPECT_FALSE(radio->isChecked()) << id;
-        EXPECT_FALSE(radio->focusPolicy() & Qt::TabFocus) << id;
-    }
-    EXPECT_EQ(QApplication::focusWidget(), menu->control(1000));
-    EXPECT_EQ(programState().currentMode, ExerciseMode::None);
-}
-
-TEST_F(MainMenuTest, EachRadioButtonChoosesItsModeAndUnchecksTheOthers) {
-    const std::pair<int, ExerciseMode> buttons[] = {{1004, ExerciseMode::Multiply},
-                                                    {1002, ExerciseMode::AddSubtract},
-                                                    {1005, ExerciseMode::Divide},
-                                                    {1003, ExerciseMode::Modulus}};
-    for (const auto& [id, mode] : buttons) {
-        click(id);
-        EXPECT_EQ(programState().currentMode, mode) << id;
-        for (int other : {1002, 1003, 1004, 1005})
-            EXPECT_EQ(menu->control<QRadioButton>(other)->isChecked(), other == id) << id << " " << other;
-    }
-}
-
-TEST_F(MainMenuTest, PractiseWithoutAModeRefusesEveryTime) {
+TEST_F(MainMenuTest, RefusesToPractiseWithoutAModeEveryTime) {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        QString text;
-        QString caption;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        int buttonCount = 0;
-        QString className;
-        whenModalOpens(menu.get(), [&](QWidget& screen) {
-            className = QString::fromLatin1(screen.metaObject()->className());
-            if (auto* box = qobject_cast<QMessageBox*>(&screen)) {
-                text = box->text();
-                caption = box->windowTitle();
-                icon = box->icon();
-                buttonCount = static_cast<int>(box->buttons().size());
-                QTest::keyClick(box, Qt::Key_Return);
-            }
+        QStringList shown;
+        whenModalOpens(&menu, [&shown](QWidget& screen) {
+            auto* box = qobject_cast<QMessageBox*>(&screen);
+            ASSERT_NE(box, nullptr);
+            shown << box->text() << box->windowTitle() << QString::number(box->icon())
+                  << QString::number(box->buttons().size());
+            QTest::keyClick(box, Qt::Key_Return);
         });
-        click(1000);
-        EXPECT_EQ(className, QStringLiteral("QMessageBox"));
-        EXPECT_EQ(text, QStringLiteral("Kein Übungsmodus gewählt!!"));
-        EXPECT_EQ(caption, QStringLiteral("Tessaro"));
-        EXPECT_EQ(icon, QMessageBox::Critical);
-        EXPECT_EQ(buttonCount, 1);
-        EXPECT_EQ(QApplication::activeModalWidget(), menu.get());
+        click(PractiseButton);
+        EXPECT_EQ(shown,
+                  QStringList({"Kein Übungsmodus gewählt!!", "Tessaro", QString::number(QMessageBox::Critical), "1"}));
+        EXPECT_EQ(QApplication::activeModalWidget(), &menu);
     }
 }
 
-TEST_F(MainMenuTest, PractiseOpensTheScreenOfTheModeAndClearsTheFirstTaskFlagAfterwards) {
-    const std::tuple<int, const char*> cases[] = {
-        {1002, "Rechnen1"}, {1003, "Rechnen1"}, {1004, "Rechnen1"}, {1005, "Rechnen2"}};
-    for (const auto& [radio, screenClass] : cases) {
+TEST_F(MainMenuTest, PractisesTheChosenModeOnItsScreenWithOneTallyAcrossThemAll) {
+    const std::tuple<int, ExerciseMode, const char*> modes[] = {
+        {AddSubtractRadio, ExerciseMode::AddSubtract, "Rechnen1"},
+        {DivideRadio, ExerciseMode::Divide, "Rechnen2"},
+        {MultiplyRadio, ExerciseMode::Multiply, "Rechnen1"},
+        {ModulusRadio, ExerciseMode::Modulus, "Rechnen1"},
+        {ModulusRadio, ExerciseMode::Modulus, "Rechnen1"}};
+    int visits = 0;
+    for (const auto& [radio, mode, screenClass] : modes) {
         click(radio);
-        bool flagWhileOpen = false;
-        OpenedScreen opened;
-        whenModalOpens(menu.get(), [&](QWidget& screen) {
+        EXPECT_EQ(programState().currentMode, mode);
+        for (int other : {AddSubtractRadio, ModulusRadio, MultiplyRadio, DivideRadio})
+            EXPECT_EQ(menu.control<QRadioButton>(other)->isChecked(), other == radio);
+        QString opened;
+        whenModalOpens(&menu, [&](QWidget& screen) {
             QApplication::processEvents();
-            flagWhileOpen = programState().firstTaskShown;
-            opened.className = QString::fromLatin1(screen.metaObject()->className());
+            opened = QString::fromLatin1(screen.metaObject()->className());
+            EXPECT_TRUE(programState().firstTaskShown);
+            // One wrong answer on every visit; the counts run on from the visits before.
+            auto* wrongCount = static_cast<TemplateDialog&>(screen).control<QLineEdit>(rechnen1::WrongCountField);
+            EXPECT_EQ(wrongCount->text(), QString::number(visits));
+            QTest::keyClicks(screen.focusWidget(), QStringLiteral("?"));
+            QTest::keyClick(screen.focusWidget(), Qt::Key_Return);
             QTest::keyClick(&screen, Qt::Key_Escape);
         });
-        click(1000);
-        EXPECT_EQ(opened.className, QString::fromLatin1(screenClass)) << radio;
-        EXPECT_TRUE(flagWhileOpen) << radio;
-        EXPECT_FALSE(programState().firstTaskShown) << radio;
+        click(PractiseButton);
+        EXPECT_EQ(opened, QString::fromLatin1(screenClass));
+        EXPECT_FALSE(programState().firstTaskShown) << "the next opening draws a new task";
+        ++visits;
     }
+    EXPECT_EQ(programState().tally.wrong(), visits);
 }
 
-TEST_F(MainMenuTest, RulesButtonOpensTheRulesMenu) {
-    OpenedScreen opened;
-    recordAndCloseNextModal(menu.get(), opened);
-    click(1001);
-    EXPECT_EQ(opened.className, QStringLiteral("Regeln"));
-    EXPECT_EQ(opened.title, QStringLiteral("Rechenregeln für komplexe Zahlen"));
-}
+TEST_F(MainMenuTest, OpensTheRulesAndTheAboutBoxFromItsButtonsAndItsWindowMenu) {
+    QTest::keyClick(&menu, Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(menu.systemMenu()->isVisible());
+    menu.systemMenu()->hide();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(600, 100), menu.mapToGlobal(QPoint(600, 100)));
+    QApplication::sendEvent(&menu, &rightClick);
+    EXPECT_TRUE(menu.systemMenu()->isVisible());
+    menu.systemMenu()->hide();
+    EXPECT_EQ(classOfScreenOpenedBy(&menu, [this] { click(RulesButton); }), QStringLiteral("Regeln"));
+    EXPECT_EQ(classOfScreenOpenedBy(&menu, [this] { click(AboutButton); }), QStringLiteral("tessaro::AboutDialog"));
 
-TEST_F(MainMenuTest, AboutBoxOpensFromTheButtonAndFromTheWindowMenu) {
-    OpenedScreen fromButton;
-    recordAndCloseNextModal(menu.get(), fromButton);
-    click(1006);
-
-    QMenu* windowMenu = menu->systemMenu();
-    ASSERT_NE(windowMenu, nullptr);
     QStringList entries;
-    QAction* infoEntry = nullptr;
-    for (QAction* action : windowMenu->actions()) {
+    for (QAction* action : menu.systemMenu()->actions())
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        if (action->text() == QStringLiteral("&Info über Tessaro..."))
-            infoEntry = action;
-    }
     EXPECT_EQ(entries, QStringList({"Minimieren", "Schließen", "-", "&Info über Tessaro..."}));
-    ASSERT_NE(infoEntry, nullptr);
-    OpenedScreen fromMenu;
-    recordAndCloseNextModal(menu.get(), fromMenu);
-    infoEntry->trigger();
+    EXPECT_EQ(classOfScreenOpenedBy(&menu, [this] { menu.systemMenu()->actions().last()->trigger(); }),
+              QStringLiteral("tessaro::AboutDialog"));
+}
 
-    for (const OpenedScreen& opened : {fromButton, fromMenu}) {
-        EXPECT_EQ(opened.className, QStringLiteral("tessaro::AboutDialog"));
-        EXPECT_EQ(opened.title, QStringLiteral("Info über Tessaro"));
+TEST_F(MainMenuTest, TabsThroughItsButtonsInTemplateOrder) {
+    EXPECT_EQ(QApplication::focusWidget(), menu.control(PractiseButton));
+    for (int next : {QuitButton, RulesButton, AboutButton, PractiseButton}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), menu.control(next));
     }
 }
 
-TEST_F(MainMenuTest, AltSpaceAndARightClickOpenTheWindowMenu) {
-    QTest::keyClick(menu.get(), Qt::Key_Space, Qt::AltModifier);
-    EXPECT_TRUE(menu->systemMenu()->isVisible());
-    menu->systemMenu()->hide();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(600, 100), menu->mapToGlobal(QPoint(600, 100)));
-    QApplication::sendEvent(menu.get(), &rightClick);
-    EXPECT_TRUE(menu->systemMenu()->isVisible());
-    menu->systemMenu()->hide();
-}
-
-TEST_F(MainMenuTest, PaintsResetTheTallyOnlyWhileNoModeIsChosen) {
+TEST_F(MainMenuTest, EveryPaintSeedsFromTheClockButResetsTheTallyOnlyWhileNoModeIsChosen) {
     ScoreTally& tally = programState().tally;
-    EXPECT_EQ(tally.percentText(), "0 Prozent richtig");
-    tally.countAnswer();
-    tally.addRight();
-    tally.updatePercent();
-    repaintNow(*menu);
+    const auto countOneAnswer = [&tally] {
+        tally.countAnswer();
+        tally.addRight();
+        tally.updatePercent();
+    };
+    countOneAnswer();
+    repaintNow(menu);
     EXPECT_EQ(tally.answered(), 0.0);
     EXPECT_EQ(tally.rightText(), "0");
 
-    click(1003);
-    tally.countAnswer();
-    tally.addWrong();
-    tally.updatePercent();
-    repaintNow(*menu);
-    EXPECT_EQ(tally.answered(), 1.0);
-    EXPECT_EQ(tally.wrongText(), "1");
-}
-
-TEST_F(MainMenuTest, EveryPaintSeedsTheRandomSourceWithTheTime) {
+    click(ModulusRadio);
+    countOneAnswer();
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
     programState().random.seed(12345);
-    programState().random.nextRaw();
-    repaintNow(*menu);
+    repaintNow(menu);
     const int drawn = programState().random.nextRaw();
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
-    bool matchesATimeSeed = false;
+    EXPECT_EQ(tally.answered(), 1.0);
+    bool seededWithTheTime = false;
     for (std::uint32_t seconds = before; seconds <= after; ++seconds)
-        matchesATimeSeed = matchesATimeSeed || RandomSource(seconds).nextRaw() == drawn;
-    EXPECT_TRUE(matchesATimeSeed);
+        seededWithTheTime = seededWithTheTime || RandomSource(seconds).nextRaw() == drawn;
+    EXPECT_TRUE(seededWithTheTime);
 }
 
-// Antialiased black text on the background: every pixel is the background darkened evenly.
-bool isBlackBlendedOnBackground(const QColor& pixel) {
-    const double share = pixel.green() / double(kScreenBackground.green());
-    return std::abs(pixel.red() - share * kScreenBackground.red()) <= 3 &&
-           std::abs(pixel.blue() - share * kScreenBackground.blue()) <= 3;
-}
-
-TEST_F(MainMenuTest, BackgroundAndTextsAreBlackOnTheScreenColour) {
-    const QImage image = screenImage(*menu);
-    EXPECT_EQ(QColor(image.pixel(5, 5)), kScreenBackground);
-    // Inside the label "Tessaro" at (381, 121) units.
-    const QRect label(572, 197, 40, 13);
-    int darkest = 255;
-    for (int y = label.top(); y <= label.bottom(); ++y)
-        for (int x = label.left(); x <= label.right(); ++x) {
-            const QColor pixel(image.pixel(x, y));
-            darkest = std::min(darkest, pixel.green());
-            EXPECT_TRUE(isBlackBlendedOnBackground(pixel)) << x << "," << y;
-        }
-    EXPECT_LT(darkest, 60);
-}
-
-TEST_F(MainMenuTest, IsATopLevelWindowWithTheProgramIcon) {
-    EXPECT_FALSE(menu->windowIcon().isNull());
-    EXPECT_EQ(menu->parentWidget(), nullptr);
-}
-
-struct EndingAction {
+// Every screen ends its modal run on each of the ways a user closes it.
+struct Closing {
     const char* name;
-    std::function<void(MainMenuDialog&)> act;
+    void (*act)(QDialog&);
 };
+void PrintTo(const Closing& closing, std::ostream* out) { *out << closing.name; }
 
-class EndingTheMainMenu : public ScreenTest, public ::testing::WithParamInterface<EndingAction> {};
+class ClosingEveryScreen : public ScreenTest, public ::testing::WithParamInterface<Closing> {};
 
-TEST_P(EndingTheMainMenu, EndsTheModalRun) {
-    MainMenuDialog menu;
-    QTimer::singleShot(0, &menu, [&menu] {
+template <class Screen>
+bool closes(const Closing& closing) {
+    Screen screen;
+    QTimer::singleShot(0, &screen, [&screen, &closing] {
         QApplication::processEvents();
-        GetParam().act(menu);
+        closing.act(screen);
     });
-    QTimer::singleShot(3000, &menu, [&menu] { menu.done(99); });
-    EXPECT_EQ(menu.exec(), QDialog::Rejected);
+    QTimer::singleShot(3000, &screen, [&screen] { screen.done(99); });
+    return screen.exec() != 99;
+}
+
+TEST_P(ClosingEveryScreen, EndsItsRun) {
+    // Enter on the main menu presses "Üben".
+    EXPECT_TRUE(GetParam().name == std::string("Enter") || closes<MainMenuDialog>(GetParam()));
+    EXPECT_TRUE(closes<AboutDialog>(GetParam()));
+    EXPECT_TRUE(closes<Regeln>(GetParam()));
+    EXPECT_TRUE(closes<iundj>(GetParam()));
+    EXPECT_TRUE(closes<Definition>(GetParam()));
+    EXPECT_TRUE(closes<Betrag>(GetParam()));
+    EXPECT_TRUE(closes<Addition>(GetParam()));
+    EXPECT_TRUE(closes<Multiplikatioin>(GetParam()));
+    EXPECT_TRUE(closes<Division>(GetParam()));
+}
+
+// The button that closes: "Beenden", "OK", "Zurück zum Hauptmenü", "Zurück".
+void clickClosingButton(QDialog& screen) {
+    for (auto* button : screen.findChildren<QPushButton*>())
+        if (QStringList({"Beenden", "OK", "Zurück", "Zurück zum Hauptmenü"}).contains(button->text()))
+            return QTest::mouseClick(button, Qt::LeftButton);
+    ADD_FAILURE() << "no closing button on " << screen.metaObject()->className();
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ways, EndingTheMainMenu,
-    ::testing::Values(EndingAction{"Beenden",
-                                   [](MainMenuDialog& m) { QTest::mouseClick(m.control(2), Qt::LeftButton); }},
-                      EndingAction{"Escape", [](MainMenuDialog& m) { QTest::keyClick(&m, Qt::Key_Escape); }},
-                      EndingAction{"CloseBox", [](MainMenuDialog& m) { m.close(); }}),
+    Ways, ClosingEveryScreen,
+    ::testing::Values(Closing{"Button", clickClosingButton},
+                      Closing{"Enter", [](QDialog& s) { QTest::keyClick(s.focusWidget(), Qt::Key_Return); }},
+                      Closing{"Escape", [](QDialog& s) { QTest::keyClick(&s, Qt::Key_Escape); }},
+                      Closing{"CloseBox", [](QDialog& s) { s.close(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+}  // namespace tessaro::testing

@@ -1,47 +1,47 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tessaro-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a program under strace and fails if it creates, writes, renames or removes any file, or reaches for a
-# network. Usage: writes-nothing-sends-nothing.sh SECONDS PROGRAM [ARGUMENTS...]
-#   SECONDS > 0: the program waits for its user, so it is stopped after that long;
-#   SECONDS = 0: the program runs to its end and must succeed.
+# Runs the program for 3 seconds and the screen tests to their end under strace, and fails if either creates,
+# writes, renames or removes a file or reaches for a network. A probe that does both proves the check notices.
+#   writes-nothing-sends-nothing.sh PROGRAM SCREEN_TESTS
 set -euo pipefail
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-seconds=$1
-shift
-
-# What Qt and its libraries may do on their own, and nothing of ours:
-# - QStandardPaths creates Qt's runtime directory when XDG_RUNTIME_DIR is unset;
-# - fontconfig refreshes its caches when fonts are newer than them.
-user="$(id -un)"
-allowed="${TMPDIR:-/tmp}/runtime-$user ${XDG_CACHE_HOME:-$HOME/.cache}/fontconfig/ /var/cache/fontconfig/"
-# glibc looks up the user's home directory for QStandardPaths and first asks its name service cache daemon.
-local_sockets="/var/run/nscd/socket /run/nscd/socket"
-
+trace="$(mktemp)"
+trap 'rm -f "$trace"' EXIT
 # A sanitized build's leak checker needs to trace the process itself, which it cannot while strace does.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
-trace="$(mktemp)"
-trap 'rm -f "$trace"' EXIT
+# Prints every forbidden call of the trace. Allowed is only what Qt and fontconfig do on their own: Qt's runtime
+# folder when XDG_RUNTIME_DIR is unset, fontconfig's caches, and glibc asking the name service cache daemon.
+forbidden_calls() {
+    awk -v allowed="${TMPDIR:-/tmp}/runtime-$(id -un) ${XDG_CACHE_HOME:-$HOME/.cache}/fontconfig/ /var/cache/fontconfig/" '
+        function outside(line,  n, prefixes, i, ok) {
+            n = split(allowed, prefixes, " ")
+            while (match(line, /"[^"]*"/)) {
+                ok = 0
+                for (i = 1; i <= n; i++) ok = ok || index(substr(line, RSTART + 1), prefixes[i]) == 1
+                if (!ok) return 1
+                line = substr(line, RSTART + RLENGTH)
+            }
+            return 0
+        }
+        /^[0-9]+ +(open|openat|openat2)\(/ && /O_WRONLY|O_RDWR|O_CREAT|O_TRUNC/ && outside($0) { print "writes: " $0 }
+        /^[0-9]+ +(creat|mkdir|mkdirat|rmdir|unlink|unlinkat|rename|renameat|renameat2|link|linkat|symlink|symlinkat|truncate|mknod|mknodat)\(/ && outside($0) { print "changes files: " $0 }
+        /^[0-9]+ +socket\(/ && !/socket\(AF_UNIX,/ { print "opens a network socket: " $0 }
+        /^[0-9]+ +(connect|bind|sendto|sendmsg)\(.*sa_family=/ && !/sun_path="\/(var\/)?run\/nscd\/socket"/ { print "addresses a socket: " $0 }
+    ' "$trace"
+}
+
+traced() { strace -f -qq --seccomp-bpf -o "$trace" -e trace=%file,%network "$@"; }
 
 status=0
-if [ "$seconds" -gt 0 ]; then
-    strace -f -qq --seccomp-bpf -o "$trace" -e trace=%file,%network timeout "$seconds" "$@" || status=$?
-    # 124 is timeout's word for "still running when stopped", as a program waiting for its user should be.
-    if [ "$status" -ne 124 ]; then
-        echo "$1 ended by itself with status $status before it was stopped after $seconds s" >&2
-        exit 1
-    fi
-else
-    strace -f -qq --seccomp-bpf -o "$trace" -e trace=%file,%network "$@" || status=$?
-    if [ "$status" -ne 0 ]; then
-        echo "$1 failed with status $status" >&2
-        exit 1
-    fi
-fi
+traced timeout 3 "$1" || status=$?
+[ "$status" -eq 124 ] || { echo "$1 ended by itself ($status) before it was stopped after 3 s" >&2; exit 1; }
+if [ -n "$(forbidden_calls)" ]; then forbidden_calls; exit 1; fi
+traced "$2" >/dev/null || { echo "$2 failed under strace" >&2; exit 1; }
+if [ -n "$(forbidden_calls)" ]; then forbidden_calls; exit 1; fi
 
-if ! awk -v allowed="$allowed" -v local_sockets="$local_sockets" -f "$here/forbidden-calls.awk" "$trace"; then
-    echo "$1 wrote to the file system or reached for a network (calls above)" >&2
-    exit 1
-fi
-echo "$1: $(wc -l <"$trace") file and network calls traced, none writes or reaches a network"
+traced bash -c ': >"$0"; rm "$0"; : 3<>/dev/tcp/127.0.0.1/9; true' "$trace.probe" || true
+probe="$(forbidden_calls)"
+grep -q '^writes: .*probe' <<<"$probe" && grep -q '^opens a network socket: .*AF_INET' <<<"$probe" ||
+    { echo "the check missed the probe's written file or its network socket" >&2; exit 1; }
+echo "neither the program nor the screen tests write a file or reach for a network"

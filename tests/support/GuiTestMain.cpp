@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     tessaro::setUpApplication(application);
+    // A text cursor that does not blink looks the same in every picture taken of a screen.
+    QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,11 +3,28 @@
 
 #pragma once
 
-#include <QImage>
-#include <QString>
-#include <QWidget>
+#include "ExerciseMode.h"
+#include "TemplateDialog.h"
 
 #include <gtest/gtest.h>
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <ostream>
+
+// Readable failure messages for Qt's texts; gtest would print their bytes.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << "{\"" << texts.join(QStringLiteral("\", \"")).toStdString() << "\"}";
+}
+QT_END_NAMESPACE
 
 namespace tessaro::testing {
 
@@ -17,19 +34,34 @@ protected:
     void SetUp() override;
 };
 
-// Shows a screen modally, as the program runs every screen, and waits until it has been painted.
-void showAndPaint(QWidget& screen);
+// What the main menu has done before an exercise screen opens: a mode chosen, the tally reset, the source seeded.
+void prepareExercise(ExerciseMode mode, std::uint32_t seed = 2026);
 
+// The right answer to the task an exercise screen shows, worked out from the texts it shows: one text for the first
+// screen, three for the division screen.
+QStringList rightAnswerShownOn(const TemplateDialog& screen);
+
+// Shows a screen modally, as the program runs every screen, and waits until it is painted and active.
+void showAndPaint(QWidget& screen);
 // A fresh paint of a screen, as when it is uncovered.
 void repaintNow(QWidget& screen);
-
 // A double click as the window system delivers it: press, release, double-click press, release.
 void doubleClick(QWidget& control);
 
-// The text a control shows: caption, label, title or field content.
-QString shownText(const QWidget& control);
-
-// The screen as a user sees it, one image pixel per logical pixel.
+// The screen as a user sees it, one image pixel per device pixel.
 QImage screenImage(QWidget& screen);
+// Whether the area of the image shows this colour (the core of text or a line drawn in it).
+bool showsColour(const QImage& image, const QRect& area, const QColor& colour);
+
+// Acts on the next modal screen that opens above `below` while the caller is blocked in a modal run. If none
+// opens within a few seconds the test fails and the topmost modal screen is closed.
+void whenModalOpens(QWidget* below, std::function<void(QWidget& screen)> action);
+// Runs `trigger`, closes the modal screen it opens and returns that screen's runtime class name.
+QString classOfScreenOpenedBy(QWidget* below, const std::function<void()>& trigger);
+
+// Compares with the committed reference tests/reference/images/<name>.png or texts/<name>.txt. With
+// TESSARO_UPDATE_REFERENCES=1 in the environment it writes the reference instead (scripts/update-references.sh).
+void expectReferenceImage(const QImage& image, const QString& name);
+void expectReferenceText(const QString& text, const QString& name);
 
 }  // namespace tessaro::testing

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Fuzzes the answer checks and the tally as the screens use them: tasks of every mode drawn from any raw values,
+// any typed answers judged, every verdict counted, resets between. Only the one plain rendering of the result may
+// be judged right, and the tally's texts must always show the fuzzer's own count.
+
+#include "DivisionTask.h"
+#include "ExerciseTask.h"
+#include "ScoreTally.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using namespace tessaro;
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "violated: %s\n", what);
+        std::abort();
+    }
+}
+
+// The fuzzer's raw values, then the program's generator once they run out: zeros alone would draw zero divisors
+// for ever.
+struct FuzzedSource final : RawValueSource {
+    explicit FuzzedSource(FuzzedDataProvider& data) : data(data) {}
+    int nextRaw() override {
+        return data.remaining_bytes() > 0 ? data.ConsumeIntegralInRange(0, 32767) : generator.nextRaw();
+    }
+    FuzzedDataProvider& data;
+    RandomSource generator{1};
+};
+
+// The answer texts of a task of `mode`, each the plain rendering of its number or of x+jy, as the fuzzer sees it.
+std::vector<std::string> drawAnswer(ExerciseMode mode, RawValueSource& source) {
+    if (mode == ExerciseMode::Divide) {
+        const DivisionTask task = makeDivisionTask(source);
+        require(task.denominator > 0, "a zero divisor");
+        return {std::to_string(task.realNumerator), std::to_string(task.denominator),
+                std::to_string(task.imagNumerator)};
+    }
+    const std::string answer = makeTask(mode, source)->expectedAnswer;
+    int re = 0, im = 0;
+    char sign = '?';
+    if (mode == ExerciseMode::Modulus)
+        require(std::sscanf(answer.c_str(), "%d", &re) == 1 && answer == std::to_string(re), "a plain modulus");
+    else
+        require(std::sscanf(answer.c_str(), "%d%cj%d", &re, &sign, &im) == 3 && im >= 0 &&
+                    answer == std::to_string(re) + sign + "j" + std::to_string(im) && (sign == '+' || sign == '-'),
+                "an answer of the form x+jy or x-jy");
+    return {answer};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    FuzzedSource source(data);
+    ScoreTally tally;
+    tally.reset();
+    long long right = 0, wrong = 0;
+    while (data.remaining_bytes() > 0) {
+        if (data.ConsumeIntegralInRange(0, 15) == 0) {
+            tally.reset();
+            right = wrong = 0;
+        }
+        const auto mode = static_cast<ExerciseMode>(data.ConsumeIntegralInRange(1, 4));
+        const std::vector<std::string> answer = drawAnswer(mode, source);
+        // Typed: the right answer, one text of it with a character slipped in, or anything at all.
+        std::vector<std::string> typed = answer;
+        std::string& changed = typed[data.ConsumeIntegralInRange<std::size_t>(0, typed.size() - 1)];
+        switch (data.ConsumeIntegralInRange(0, 2)) {
+        case 1:
+            changed.insert(data.ConsumeIntegralInRange<std::size_t>(0, changed.size()), 1,
+                           data.ConsumeIntegral<char>());
+            break;
+        case 2:
+            changed = data.ConsumeRandomLengthString(16);
+        }
+        const bool judged = mode == ExerciseMode::Divide
+                                ? checkDivisionAnswer(std::stoi(answer[0]), std::stoi(answer[1]), std::stoi(answer[2]),
+                                                      typed[0], typed[1], typed[2])
+                                : isRightAnswer(typed[0], answer[0]);
+        require(judged == (typed == answer), "only the plain rendering of the result is right");
+
+        tally.countAnswer();
+        if (judged)
+            tally.addRight();
+        else
+            tally.addWrong();
+        tally.updatePercent();
+        ++(judged ? right : wrong);
+        const long long percent = (200 * right + right + wrong) / (2 * (right + wrong));
+        require(tally.rightText() == std::to_string(right) && tally.wrongText() == std::to_string(wrong) &&
+                    tally.percentText() == std::to_string(percent) + " Prozent richtig",
+                "the tally shows the count");
+    }
+    return 0;
+}

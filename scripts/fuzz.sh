@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the fuzz target of the exercise logic with clang in build-fuzz and runs it for SECONDS (default 600).
+# Inputs that find new paths are kept in build-fuzz/fuzz/corpus/, a crashing input in build-fuzz/fuzz/artifacts/;
+# replay one with build-fuzz/fuzz/answers_and_tally FILE.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+seconds="${1:-600}"
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTESSARO_BUILD_GUI=OFF -DTESSARO_BUILD_FUZZERS=ON -DTESSARO_FUZZ_SECONDS="$seconds" >/dev/null
+cmake --build "$root/build-fuzz" -j2 --target answers_and_tally
+ctest --test-dir "$root/build-fuzz" --output-on-failure -R '^fuzz\.' --timeout $((seconds + 120))

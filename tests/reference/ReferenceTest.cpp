@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every screen, in the states a student sees, pixel for pixel as in its reference picture, and what a screen reader
+// reads of it word for word as in its reference text. Both were checked once by eye against the description of the
+// screens; scripts/update-references.sh writes them anew after an intended change.
+
+#include "AboutDialog.h"
+#include "MainMenuDialog.h"
+#include "Rechnen1.h"
+#include "Rechnen2.h"
+#include "RulePages.h"
+#include "RulesMenu.h"
+#include "ScreenTesting.h"
+
+#include <QAccessible>
+#include <QMetaEnum>
+#include <QTest>
+
+namespace tessaro::testing {
+namespace {
+
+// Role, name, description and value of every node of the screen's accessible tree, one node a line.
+void describe(QAccessibleInterface* node, int depth, QString& out) {
+    const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    out += QString(2 * depth, QLatin1Char(' ')) + QString::fromLatin1(roles.valueToKey(node->role()));
+    for (const QAccessible::Text part : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        if (const QString text = node->text(part); !text.isEmpty())
+            out += QStringLiteral(" | ") + text;
+    out += QLatin1Char('\n');
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            describe(child, depth + 1, out);
+}
+
+template <class Screen>
+std::unique_ptr<QWidget> shown() {
+    auto screen = std::make_unique<Screen>();
+    showAndPaint(*screen);
+    return screen;
+}
+
+// An exercise screen opened in `mode` and answered: "right" stands for the right answer, nothing for no answer.
+template <class Screen>
+std::unique_ptr<QWidget> answered(ExerciseMode mode, QStringList typed = {}) {
+    prepareExercise(mode);
+    auto screen = std::make_unique<Screen>();
+    showAndPaint(*screen);
+    if (typed == QStringList{"right"})
+        typed = rightAnswerShownOn(*screen);
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        QTest::keyClicks(screen->focusWidget(), typed[i]);
+        if (i + 1 < typed.size())
+            QTest::keyClick(screen->focusWidget(), Qt::Key_Tab);
+    }
+    if (!typed.isEmpty())
+        QTest::keyClick(screen->focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    return screen;
+}
+
+struct State {
+    const char* name;
+    std::unique_ptr<QWidget> (*make)();
+    bool readAloud;  // also compare what a screen reader gets
+};
+
+void PrintTo(const State& state, std::ostream* out) { *out << state.name; }
+
+class EveryScreen : public ScreenTest, public ::testing::WithParamInterface<State> {};
+
+TEST_P(EveryScreen, LooksAndReadsAsItsReference) {
+    const std::unique_ptr<QWidget> screen = GetParam().make();
+    expectReferenceImage(screenImage(*screen), QString::fromLatin1(GetParam().name));
+    if (!GetParam().readAloud)
+        return;
+    QString text;
+    describe(QAccessible::queryAccessibleInterface(screen.get()), 0, text);
+    expectReferenceText(text, QString::fromLatin1(GetParam().name));
+}
+
+using M = ExerciseMode;
+INSTANTIATE_TEST_SUITE_P(
+    States, EveryScreen,
+    ::testing::Values(State{"main-menu", shown<MainMenuDialog>, true}, State{"about", shown<AboutDialog>, true},
+                      State{"rules-menu", shown<Regeln>, true}, State{"page-iundj", shown<iundj>, false},
+                      State{"page-definition", shown<Definition>, false}, State{"page-betrag", shown<Betrag>, false},
+                      State{"page-addition", shown<Addition>, false},
+                      State{"page-multiplikation", shown<Multiplikatioin>, false},
+                      State{"page-division", shown<Division>, true},
+                      State{"rechnen1-addsubtract-open", [] { return answered<Rechnen1>(M::AddSubtract); }, false},
+                      State{"rechnen1-modulus-right", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
+                      State{"rechnen1-multiply-wrong", [] { return answered<Rechnen1>(M::Multiply, {"-1+j1"}); }, true},
+                      State{"rechnen2-right", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
+                      State{"rechnen2-wrong",
+                            [] {
+                                return answered<Rechnen2>(M::Divide, {"12", "-3", "0"});
+                            },
+                            true}),
+    [](const auto& info) {
+        QString name = QString::fromLatin1(info.param.name);
+        return name.remove(QLatin1Char('-')).toStdString();
+    });
+
+}  // namespace
+}  // namespace tessaro::testing
