@@ -11,6 +11,7 @@
 #include "ScreenColours.h"
 
 #include <QLineEdit>
+#include <QShortcut>
 
 using namespace tessaro;
 
@@ -32,6 +33,16 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
     connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] { startNewTask(); });
     connect(control<QPushButton>(controls.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
     connect(ruleButton, &QPushButton::clicked, this, [this] { showRulePage(); });
+    // The keyboard reaches the buttons outside the tab order from anywhere on the screen, as a click does.
+    bindKey(*control<QPushButton>(controls.newTask), QKeySequence(tr("Alt+N")));
+    bindKey(*control<QPushButton>(controls.reset), QKeySequence(tr("Alt+A")));
+    bindKey(*ruleButton, QKeySequence(tr("Alt+R")));
+}
+
+void ExerciseScreen::bindKey(QPushButton& button, const QKeySequence& key) {
+    connect(new QShortcut(key, this), &QShortcut::activated, &button, &QPushButton::click);
+    button.setToolTip(tr("Tastenkürzel: %1").arg(key.toString(QKeySequence::NativeText)));
+    button.setAccessibleDescription(button.toolTip());
 }
 
 void ExerciseScreen::resetEvaluation() {
@@ -66,8 +77,12 @@ void ExerciseScreen::startFirstTaskOnce() {
 }
 
 void ExerciseScreen::useFieldFont(std::initializer_list<QLineEdit*> fields) {
-    for (QLineEdit* field : fields)
-        field->setFont(fieldFont_);
+    for (QLineEdit* field : fields) {
+        if (field->isReadOnly())
+            keepTextsWhole(*field, fieldFont_);
+        else
+            field->setFont(fieldFont_);
+    }
 }
 
 void ExerciseScreen::setResultColours(QLineEdit& wrongField, QLineEdit& rightField) {

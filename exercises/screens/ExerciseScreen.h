@@ -9,7 +9,9 @@
 
 #include <initializer_list>
 
+class QKeySequence;
 class QLineEdit;
+class QPushButton;
 
 // What both exercise screens share: their four action buttons, the evaluation box of the one tally, the field font,
 // and the first task of each opening.
@@ -43,6 +45,8 @@ protected:
     void setResultColours(QLineEdit& wrongField, QLineEdit& rightField);
 
 private:
+    void bindKey(QPushButton& button, const QKeySequence& key);
+
     QLineEdit* rightCountField_;
     QLineEdit* wrongCountField_;
     QLineEdit* percentField_;

@@ -18,12 +18,24 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QValidator>
 
 using namespace tessaro;
 
 namespace {
 
 constexpr int kInputLength = 4;  // a minus sign and three digits
+
+// Refuses whole any change that would make a field longer than `limit` characters, typed, pasted or dropped: a
+// field's maximum length would cut a pasted "-1500" to "-150", which might then be judged right.
+class LengthLimit final : public QValidator {
+public:
+    LengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override { return input.size() > limit_ ? Invalid : Acceptable; }
+
+private:
+    int limit_;
+};
 constexpr int kBarY = 168;
 constexpr int kCorrectAnswerBarY = 372;
 
@@ -54,7 +66,7 @@ Rechnen2::Rechnen2(QWidget* parent)
       correctImagNumeratorField_(control<QLineEdit>(rechnen2::CorrectImagNumeratorField)) {
     setResultColours(*wrongLabelField_, *rightMessageField_);
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
-        input->setMaxLength(kInputLength);
+        input->setValidator(new LengthLimit(kInputLength, input));
     useFieldFont({dividendField_, divisorField_, realNumeratorInput_, denominatorInput_, imagNumeratorInput_,
                   wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_, correctImagNumeratorField_,
                   rightMessageField_});

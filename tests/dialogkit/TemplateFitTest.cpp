@@ -4,6 +4,7 @@
 // The dialog font and every caption of every template in it: nothing is cut short.
 
 #include "DialogMetrics.h"
+#include "ScreenTesting.h"
 #include "Templates.h"
 
 #include <gtest/gtest.h>

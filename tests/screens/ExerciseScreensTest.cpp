@@ -16,6 +16,8 @@
 
 #include <QAccessibleEvent>
 #include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -165,6 +167,51 @@ TEST_P(BothScreens, OpenTheRulePageOfTheirModeAndReturnTheFocusToTheFirstInput) 
     EXPECT_EQ(focus(), field(kind.inputs[0]));
 }
 
+TEST_P(BothScreens, PressNewTaskResetAndTheRuleButtonOnAltNAltAAndAltRFromAnywhereOnTheScreen) {
+    open(GetParam());
+    answer({QStringLiteral("x")});
+    const QString task = text(kind.task);
+    QTest::keyClick(field(kind.inputs.back()), Qt::Key_N, Qt::AltModifier);
+    EXPECT_NE(text(kind.task), task);
+    EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
+    screen->control(kind.compute)->setFocus();
+    QTest::keyClick(focus(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(counts(), QStringList({"0", "0", "0 Prozent richtig"}));
+    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_R, Qt::AltModifier); }),
+              GetParam().rulePage);
+    for (const auto& [button, key] : {std::pair{kind.newTask, "N"}, {kind.reset, "A"}, {kind.rule, "R"}}) {
+        const QString named = QStringLiteral("Tastenkürzel: Alt+") + key;
+        EXPECT_EQ(screen->control(button)->toolTip(), named);
+        EXPECT_EQ(screen->control(button)->accessibleDescription(), named);
+    }
+}
+
+// The longest text each read-only field can be given, and a short one after it.
+TEST_F(ExerciseScreenTest, ShowEveryTaskAndVerdictWholeInTheFieldFontMadeSmallerWhereNeeded) {
+    Rechnen1 first;
+    Rechnen2 second;
+    const std::tuple<TemplateDialog*, int, const char*> longest[] = {
+        {&first, r1::TaskField, "[-100  -  j (-100)] + [-100  -  j (-100)]"},
+        {&first, r1::WrongMessageField, "Falsch: -200-j200 ist richtig!"},
+        {&first, r1::RightMessageField, "Richtig!!"},
+        {&second, r2::DividendField, "  -10  -  j (-10)"},
+        {&second, r2::WrongLabelField, "Falsch, richtig ist:"},
+        {&second, r2::CorrectRealNumeratorField, "-200"},
+        {&second, r2::CorrectDenominatorField, "200"},
+        {&second, r2::CorrectImagNumeratorField, "+ j (-200)"},
+        {&second, r2::RightMessageField, "Richtig!!"}};
+    for (const auto& [screen, id, text] : longest) {
+        QLineEdit* field = screen->control<QLineEdit>(id);
+        field->setText(QString::fromUtf8(text));
+        // The text, QLineEdit's margin of two pixels on each side and the cursor's pixel.
+        EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->text()) + 5, field->width()) << text;
+        EXPECT_LE(field->font().pixelSize(), 16) << text;
+        field->setText(QStringLiteral("0"));
+        EXPECT_EQ(QFontInfo(field->font()).pixelSize(), 16) << "after " << text;
+        EXPECT_EQ(field->font().weight(), QFont::Weight(670)) << text;
+    }
+}
+
 long residentBytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
@@ -312,13 +359,22 @@ TEST_F(Rechnen2Test, ShowsTheCorrectFractionWithItsBarUntilTheNextRightAnswer) {
     EXPECT_FALSE(showsColour(screenImage(*screen), bar, Qt::black));
 }
 
-TEST_F(Rechnen2Test, TabsThroughTheThreeInputsThatTakeFourCharactersEach) {
+TEST_F(Rechnen2Test, TabsThroughTheThreeInputsThatRefuseWholeWhatWouldMakeThemLongerThanFourCharacters) {
     for (int next : {r2::DenominatorInput, r2::ImagNumeratorInput, r2::RealNumeratorInput}) {
         QTest::keyClick(focus(), Qt::Key_Tab);
         EXPECT_EQ(focus(), field(next));
     }
-    type(r2::RealNumeratorInput, QStringLiteral("-1500"));
-    EXPECT_EQ(text(r2::RealNumeratorInput), QStringLiteral("-150"));
+    QLineEdit* input = field(r2::RealNumeratorInput);
+    const auto paste = [input](const char* text) {
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+        QTest::keySequence(input, QKeySequence::Paste);
+        return input->text();
+    };
+    EXPECT_EQ(paste("-1000"), QString()) << "a paste cut to -100 might be judged right";
+    EXPECT_EQ(paste("-10"), QStringLiteral("-10"));
+    EXPECT_EQ(paste("00"), QStringLiteral("-10"));
+    QTest::keyClicks(input, QStringLiteral("05"));
+    EXPECT_EQ(input->text(), QStringLiteral("-100")) << "typing stops at the fourth character";
 }
 
 // Every verdict is announced on the field that shows it.
