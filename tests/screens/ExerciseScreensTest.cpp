@@ -338,6 +338,9 @@ TEST_F(Rechnen2Test, KeepsRichtigOnDisplayWithTheNextTaskUntilANewTaskOrAWrongAn
     EXPECT_EQ(focus(), field(r2::RealNumeratorInput));
     click(r2::ComputeButton);  // the new task's inputs are empty
     EXPECT_EQ(text(r2::RightMessageField), QString());
+    answer(rightAnswer());
+    click(r2::NewTaskButton);
+    EXPECT_EQ(text(r2::RightMessageField), QString());
 }
 
 TEST_F(Rechnen2Test, ShowsTheCorrectFractionWithItsBarUntilTheNextRightAnswer) {
