@@ -47,10 +47,10 @@ void MainMenuDialog::bindModeButton(int id, ExerciseMode mode) {
 // Window managers on Linux take no entries of a program, so the menu of the window is our own.
 void MainMenuDialog::createSystemMenu() {
     systemMenu_ = new QMenu(this);
-    systemMenu_->addAction(QStringLiteral("Minimieren"), this, &QWidget::showMinimized);
-    systemMenu_->addAction(QStringLiteral("Schließen"), this, &QDialog::reject);
+    systemMenu_->addAction(tr("Minimieren"), this, &QWidget::showMinimized);
+    systemMenu_->addAction(tr("Schließen"), this, &QDialog::reject);
     systemMenu_->addSeparator();
-    systemMenu_->addAction(QStringLiteral("&Info über Tessaro..."), this, [] { openScreen<AboutDialog>(); });
+    systemMenu_->addAction(tr("&Info über Tessaro..."), this, [] { openScreen<AboutDialog>(); });
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(shortcut, &QShortcut::activated, this, [this] { systemMenu_->popup(mapToGlobal(QPoint(0, 0))); });
@@ -80,8 +80,8 @@ void MainMenuDialog::practise() {
         state.firstTaskShown = false;
         break;
     case ExerciseMode::None: {
-        QMessageBox refusal(QMessageBox::Critical, QApplication::applicationName(),
-                            QStringLiteral("Kein Übungsmodus gewählt!!"), QMessageBox::Ok, this);
+        QMessageBox refusal(QMessageBox::Critical, QApplication::applicationName(), tr("Kein Übungsmodus gewählt!!"),
+                            QMessageBox::Ok, this);
         refusal.exec();
         break;
     }

@@ -4,6 +4,7 @@
 #include "ApplicationSetup.h"
 
 #include "DialogMetrics.h"
+#include "Language.h"
 #include "ProgramInfo.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ void setUpApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tessaro"));
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(dialogFont());
+    useLanguage(desktopLanguage());
 }
 
 }  // namespace tessaro

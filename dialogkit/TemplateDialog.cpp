@@ -6,12 +6,14 @@
 #include "ButtonStyle.h"
 #include "DialogMetrics.h"
 #include "EtchedGroupBox.h"
+#include "Language.h"
 #include "MultiLineButton.h"
 #include "PictureButton.h"
 #include "PictureTexts.h"
 #include "PixmapLoading.h"
 #include "ScreenColours.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,9 @@ namespace tessaro {
 namespace {
 
 bool has(const ControlTemplate& entry, unsigned flag) { return (entry.style & flag) != 0; }
+
+// A caption, title or field name of a template in the program's language.
+QString translated(const char* text) { return QCoreApplication::translate("Template", text); }
 
 Qt::Alignment horizontalAlignment(const ControlTemplate& entry) {
     if (has(entry, style::AlignCenter))
@@ -39,7 +44,7 @@ Qt::WindowFlags frameFlags(FrameKind frame) {
 }
 
 QPushButton* createPushButton(const ControlTemplate& entry, QWidget* parent) {
-    const QString caption = QString::fromUtf8(entry.text);
+    const QString caption = translated(entry.text);
     QPushButton* button = nullptr;
     if (entry.kind == ControlKind::PictureButton)
         button = new PictureButton(caption, parent);
@@ -63,7 +68,7 @@ QLineEdit* createEdit(const ControlTemplate& entry, QWidget* parent) {
 }
 
 QLabel* createStaticText(const ControlTemplate& entry, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(entry.text), parent);
+    auto* label = new QLabel(translated(entry.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(horizontalAlignment(entry) | Qt::AlignTop);
@@ -73,17 +78,16 @@ QLabel* createStaticText(const ControlTemplate& entry, QWidget* parent) {
 // Pictures and icons keep their own pixel size; the template gives only their place.
 QLabel* createImage(const ControlTemplate& entry, QWidget* parent) {
     auto* label = new QLabel(parent);
-    const QPixmap pixmap = loadCrispPixmap(QString::fromUtf8(entry.text));
+    const QPixmap pixmap = loadCrispPixmap(localisedPicture(QString::fromUtf8(entry.text)));
     label->setPixmap(pixmap);
-    label->setProperty("resourcePath", QString::fromUtf8(entry.text));
     const PictureText words = pictureText(entry.text);
-    label->setAccessibleName(QString::fromUtf8(words.name));
-    label->setAccessibleDescription(QString::fromUtf8(words.description));
+    label->setAccessibleName(QCoreApplication::translate("Picture", words.name));
+    label->setAccessibleDescription(QCoreApplication::translate("Picture", words.description));
     return label;
 }
 
 EtchedGroupBox* createGroupBox(const ControlTemplate& entry, QWidget* parent) {
-    auto* box = new EtchedGroupBox(QString::fromUtf8(entry.text), parent);
+    auto* box = new EtchedGroupBox(translated(entry.text), parent);
     // Only a frame: the controls it surrounds are its siblings and must stay clickable.
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     return box;
@@ -105,7 +109,7 @@ Qt::FocusPolicy templateFocusPolicy(const ControlTemplate& entry) {
 
 TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent, frameFlags(dialogTemplate.frame)), template_(dialogTemplate) {
-    setWindowTitle(QString::fromUtf8(dialogTemplate.title));
+    setWindowTitle(translated(dialogTemplate.title));
     setFont(dialogFont());
     applyScreenColours(*this);
     setAutoFillBackground(true);
@@ -131,7 +135,7 @@ void TemplateDialog::buildControls() {
             widget->setGeometry(place);
         widget->setFocusPolicy(templateFocusPolicy(entry));
         if (entry.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(entry.accessibleName));
+            widget->setAccessibleName(translated(entry.accessibleName));
         // The desktop theme may give a class of control colours of its own; only buttons keep them.
         if (!qobject_cast<QPushButton*>(widget))
             applyScreenColours(*widget);
@@ -175,7 +179,7 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& entry) {
         return button;
     }
     case ControlKind::RadioButton:
-        return new QRadioButton(QString::fromUtf8(entry.text), this);
+        return new QRadioButton(translated(entry.text), this);
     case ControlKind::GroupBox:
         return createGroupBox(entry, this);
     case ControlKind::StaticText:

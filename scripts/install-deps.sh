@@ -9,6 +9,9 @@ packages=(
   build-essential
   cmake
   qt6-base-dev
+  qt6-tools-dev
+  qt6-l10n-tools
+  qt6-translations-l10n
   libgl-dev
   libgtest-dev
   fonts-liberation2

@@ -36,6 +36,4 @@ DivisionAnswerTexts correctDivisionTexts(int realNumerator, int denominator, int
 bool checkDivisionAnswer(int realNumerator, int denominator, int imagNumerator, std::string_view typedRealNumerator,
                          std::string_view typedDenominator, std::string_view typedImagNumerator);
 
-inline constexpr std::string_view kDivisionWrongLabel = "Falsch, richtig ist:";
-
 }  // namespace tessaro

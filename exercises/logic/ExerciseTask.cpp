@@ -52,8 +52,4 @@ std::string formatCartesian(int re, int im) {
 
 bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer) { return typed == expectedAnswer; }
 
-std::string wrongFeedback(std::string_view expectedAnswer) {
-    return "Falsch: " + std::string(expectedAnswer) + " ist richtig!";
-}
-
 }  // namespace tessaro

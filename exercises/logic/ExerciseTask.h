@@ -29,7 +29,4 @@ std::string formatCartesian(int re, int im);
 // Only the exact text counts: no trimming, no alternative notations.
 bool isRightAnswer(std::string_view typed, std::string_view expectedAnswer);
 
-inline constexpr std::string_view kRightFeedback = "Richtig!!";
-std::string wrongFeedback(std::string_view expectedAnswer);
-
 }  // namespace tessaro

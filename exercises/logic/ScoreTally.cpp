@@ -7,10 +7,6 @@
 
 namespace tessaro {
 
-namespace {
-std::string percentLabel(double percent) { return formatWhole(percent) + " Prozent richtig"; }
-}  // namespace
-
 void ScoreTally::countAnswer() { answered_ += 1; }
 
 void ScoreTally::addRight() {
@@ -27,7 +23,7 @@ void ScoreTally::updatePercent() {
     // Called after countAnswer(); the guard only keeps a premature call from dividing by zero. Multiplying first
     // keeps an exact half exact (23 of 40 is 57.5, not 57.4999...), so it rounds up as every half does.
     percent_ = answered_ > 0 ? right_ * 100 / answered_ : 0;
-    percentText_ = percentLabel(percent_);
+    percentFigure_ = formatWhole(percent_);
 }
 
 void ScoreTally::reset() {
@@ -38,7 +34,7 @@ void ScoreTally::reset() {
     // The texts show the zeroed counts just as after any other change.
     rightText_ = formatWhole(right_);
     wrongText_ = std::to_string(wrong_);
-    percentText_ = percentLabel(percent_);
+    percentFigure_ = formatWhole(percent_);
 }
 
 }  // namespace tessaro

@@ -24,7 +24,8 @@ public:
 
     const std::string& rightText() const { return rightText_; }
     const std::string& wrongText() const { return wrongText_; }
-    const std::string& percentText() const { return percentText_; }
+    // The share of right answers in whole percent, as the screens show it with its unit.
+    const std::string& percentFigure() const { return percentFigure_; }
 
 private:
     double answered_ = 0;
@@ -33,7 +34,7 @@ private:
     double percent_ = 0;
     std::string rightText_;
     std::string wrongText_;
-    std::string percentText_;
+    std::string percentFigure_;
 };
 
 }  // namespace tessaro

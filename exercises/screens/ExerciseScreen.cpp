@@ -66,8 +66,11 @@ void ExerciseScreen::showTally() {
     const ScoreTally& tally = programState().tally;
     showText(*rightCountField_, tally.rightText());
     showText(*wrongCountField_, tally.wrongText());
-    showText(*percentField_, tally.percentText());
+    const QString percent = toQString(tally.percentFigure());
+    showText(*percentField_, percent.isEmpty() ? QString() : tr("%1 Prozent richtig").arg(percent));
 }
+
+QString ExerciseScreen::rightVerdict() { return tr("Richtig!!"); }
 
 void ExerciseScreen::startFirstTaskOnce() {
     ProgramState& state = programState();

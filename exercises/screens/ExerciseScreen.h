@@ -39,6 +39,7 @@ protected:
     // Counts a checked answer as right or wrong and shows the tally.
     void recordVerdict(bool right);
     void showTally();
+    static QString rightVerdict();
     // The first paint of an opening draws a task; later paints keep it.
     void startFirstTaskOnce();
     void useFieldFont(std::initializer_list<QLineEdit*> fields);

@@ -28,20 +28,21 @@ struct ModeHeading {
     std::initializer_list<const char*> hintLines;
 };
 
+// The texts are translated when they are painted, in the context of the screen.
 const ModeHeading* headingOf(ExerciseMode mode) {
+    static const std::initializer_list<const char*> formHint = {
+        QT_TRANSLATE_NOOP("Rechnen1", "Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,"),
+        QT_TRANSLATE_NOOP("Rechnen1", "also ohne jegliche Leerzeichen oder Klammern.")};
     static const ModeHeading addSubtract{
-        {200, 40},
-        "Additions - / Subtraktions - Modus",
-        {"Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,", "also ohne jegliche Leerzeichen oder Klammern."}};
+        {200, 40}, QT_TRANSLATE_NOOP("Rechnen1", "Additions - / Subtraktions - Modus"), formHint};
     static const ModeHeading modulus{
         {250, 40},
-        "Betrags - Modus        ",
-        {"Aus Grund der Berechenbarkeit ohne Taschenrechner", "treten nur ganzzahlige Ergebnisse auf.",
-         "Deshalb ist die Anzahl der möglichen Übungsaufgaben", "dementsprechend beschränkt."}};
-    static const ModeHeading multiply{
-        {250, 40},
-        "Multiplikations - Modus",
-        {"Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,", "also ohne jegliche Leerzeichen oder Klammern."}};
+        QT_TRANSLATE_NOOP("Rechnen1", "Betrags - Modus        "),
+        {QT_TRANSLATE_NOOP("Rechnen1", "Aus Grund der Berechenbarkeit ohne Taschenrechner"),
+         QT_TRANSLATE_NOOP("Rechnen1", "treten nur ganzzahlige Ergebnisse auf."),
+         QT_TRANSLATE_NOOP("Rechnen1", "Deshalb ist die Anzahl der möglichen Übungsaufgaben"),
+         QT_TRANSLATE_NOOP("Rechnen1", "dementsprechend beschränkt.")}};
+    static const ModeHeading multiply{{250, 40}, QT_TRANSLATE_NOOP("Rechnen1", "Multiplikations - Modus"), formHint};
     switch (mode) {
     case ExerciseMode::AddSubtract:
         return &addSubtract;
@@ -90,13 +91,13 @@ void Rechnen1::paintModeTitleAndHint(QPainter& painter) const {
     const ModeHeading* heading = headingOf(programState().currentMode);
     if (!heading)
         return;
-    drawPaintedText(painter, heading->titlePosition, QString::fromUtf8(heading->title), arialFont(24), kTitleRed);
+    drawPaintedText(painter, heading->titlePosition, tr(heading->title), arialFont(24), kTitleRed);
     QFont underlined = arialFont(14);
     underlined.setUnderline(true);
-    drawPaintedText(painter, {400, 200}, QStringLiteral("Hinweis:"), underlined, Qt::black);
+    drawPaintedText(painter, {400, 200}, tr("Hinweis:"), underlined, Qt::black);
     int y = 215;
     for (const char* line : heading->hintLines) {
-        drawPaintedText(painter, {400, y}, QString::fromUtf8(line), arialFont(14), Qt::black);
+        drawPaintedText(painter, {400, y}, tr(line), arialFont(14), Qt::black);
         y += 15;
     }
 }
@@ -121,12 +122,12 @@ void Rechnen1::evaluateAnswer() {
     if (right) {
         answerField_->clear();
         startNewTask();
-        showText(*rightMessageField_, kRightFeedback);
+        showText(*rightMessageField_, rightVerdict());
         answerField_->setFocus();
         announce(*rightMessageField_);
     } else {
         rightMessageField_->clear();
-        showText(*wrongMessageField_, wrongFeedback(expected));
+        showText(*wrongMessageField_, tr("Falsch: %1 ist richtig!").arg(toQString(expected)));
         newTaskButton_->setFocus();
         announce(*wrongMessageField_);
     }

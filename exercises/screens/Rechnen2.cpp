@@ -80,7 +80,7 @@ void Rechnen2::paintEvent(QPaintEvent* event) {
         drawBar(painter, 220, 400, kBarY);
         drawBar(painter, 40, 165, kBarY);
         const QFont signFont = arialFont(24);
-        drawPaintedText(painter, {250, 40}, QStringLiteral("Divisions - Modus"), signFont, kTitleRed);
+        drawPaintedText(painter, {250, 40}, tr("Divisions - Modus"), signFont, kTitleRed);
         drawPaintedText(painter, {300, 130}, QStringLiteral("+ j"), signFont, Qt::black);
         drawPaintedText(painter, {185, 157}, QStringLiteral("="), signFont, Qt::black);
         if (correctAnswerShown_)
@@ -116,7 +116,7 @@ void Rechnen2::evaluateAnswer() {
                             denominatorInput_->text().toStdString(), imagNumeratorInput_->text().toStdString());
     recordVerdict(right);
     if (right) {
-        showText(*rightMessageField_, kRightFeedback);
+        showText(*rightMessageField_, rightVerdict());
         // The new task empties the inputs; "Richtig!!" stays on display with it.
         lastAnswerRight_ = true;
         startNewTask();
@@ -129,13 +129,13 @@ void Rechnen2::evaluateAnswer() {
 
 void Rechnen2::showCorrectAnswer() {
     const DivisionAnswerTexts texts = correctDivisionTexts(realNumerator_, denominator_, imagNumerator_);
-    showText(*wrongLabelField_, kDivisionWrongLabel);
+    showText(*wrongLabelField_, tr("Falsch, richtig ist:"));
     showText(*correctRealNumeratorField_, texts.realNumerator);
     showText(*correctDenominatorField_, texts.denominator);
     showText(*correctImagNumeratorField_, texts.imagNumerator);
     // The fraction stands in four fields; a screen reader hears it whole with the verdict.
     wrongLabelField_->setAccessibleDescription(
-        QStringLiteral("Zähler: %1 %2, Nenner: %3")
+        tr("Zähler: %1 %2, Nenner: %3")
             .arg(toQString(texts.realNumerator), toQString(texts.imagNumerator), toQString(texts.denominator)));
     correctAnswerShown_ = true;
     update();

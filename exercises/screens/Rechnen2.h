@@ -18,8 +18,6 @@ public:
     void evaluateAnswer() override;
     void showRulePage() override;
 
-    bool correctAnswerShown() const { return correctAnswerShown_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

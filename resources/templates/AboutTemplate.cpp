@@ -5,6 +5,8 @@
 
 #include "ProgramInfo.h"
 
+#include <QtGlobal>
+
 namespace tessaro::about {
 namespace {
 
@@ -18,15 +20,15 @@ constexpr ControlTemplate kControls[] = {
     {kNoId, K::StaticText, kCopyright, {53, 46, 119, 8}, 0},
     {OkButton, K::PushButton, "OK", {224, 100, 50, 16}, DefaultButton | TabStop | Group},
     {kNoId, K::StaticIcon, ":/icons/icon130.png", {17, 19, 21, 20}, 0},
-    {kNoId, K::StaticText, "Dieses Programm ist Freeware", {55, 70, 98, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Dieses Programm ist Freeware"), {55, 70, 98, 8}, 0},
     {kNoId, K::StaticText, kAuthor, {53, 30, 54, 8}, 0},
-    {kNoId, K::StaticText, "Feedback bitte an:", {191, 7, 61, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Feedback bitte an:"), {191, 7, 61, 8}, 0},
     {kNoId, K::StaticText, kFeedbackAddress, {191, 22, 83, 8}, 0},
-    {kNoId, K::StaticText, "Homepage:", {191, 47, 38, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Homepage:"), {191, 47, 38, 8}, 0},
     {kNoId, K::StaticText, kHomepage, {191, 61, 83, 8}, 0},
 };
 
-constexpr DialogTemplate kTemplate{100, "Info über Tessaro", 281, 123, FrameKind::Modal, kControls};
+constexpr DialogTemplate kTemplate{100, QT_TRANSLATE_NOOP("Template", "Info über Tessaro"), 281, 123, FrameKind::Modal, kControls};
 // clang-format on
 
 }  // namespace

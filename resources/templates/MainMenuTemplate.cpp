@@ -5,6 +5,8 @@
 
 #include "ProgramInfo.h"
 
+#include <QtGlobal>
+
 namespace tessaro::mainmenu {
 namespace {
 
@@ -14,17 +16,17 @@ using namespace style;
 // The tables keep one control a line.
 // clang-format off
 constexpr ControlTemplate kControls[] = {
-    {PractiseButton, K::PictureButton, "Üben", {223, 107, 65, 26}, DefaultButton | TabStop},
-    {QuitButton, K::PushButton, "Beenden", {409, 253, 50, 16}, TabStop},
-    {kNoId, K::StaticText, "Rechenregeln und Definitionen für komplexe Zahlen ansehen:", {31, 28, 155, 22}, 0},
-    {RulesButton, K::PictureButton, "Regeln", {193, 26, 66, 25}, DefaultButton | TabStop},
-    {AddSubtractRadio, K::RadioButton, "Addition und Subtraktion komplexer Zahlen üben", {45, 87, 171, 10}, 0},
-    {ModulusRadio, K::RadioButton, "Betrag einer komplexen Zahl bilden üben", {45, 109, 145, 10}, 0},
-    {MultiplyRadio, K::RadioButton, "Multiplikation üben", {45, 127, 75, 10}, 0},
-    {DivideRadio, K::RadioButton, "Division üben", {45, 149, 58, 10}, 0},
-    {AboutButton, K::PushButton, "über Tessaro", {409, 215, 50, 37}, MultiLine | TabStop},
-    {kNoId, K::StaticText, "In dieser Version wird nur das Rechnen in kartesischer Form trainiert!", {37, 178, 153, 21}, AlignCenter},
-    {kNoId, K::GroupBox, "Übungsmodus wählen und Rechnen trainieren", {31, 66, 269, 103}, 0},
+    {PractiseButton, K::PictureButton, QT_TRANSLATE_NOOP("Template", "Üben"), {223, 107, 65, 26}, DefaultButton | TabStop},
+    {QuitButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Beenden"), {409, 253, 50, 16}, TabStop},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Rechenregeln und Definitionen für komplexe Zahlen ansehen:"), {31, 28, 155, 22}, 0},
+    {RulesButton, K::PictureButton, QT_TRANSLATE_NOOP("Template", "Regeln"), {193, 26, 66, 25}, DefaultButton | TabStop},
+    {AddSubtractRadio, K::RadioButton, QT_TRANSLATE_NOOP("Template", "Addition und Subtraktion komplexer Zahlen üben"), {45, 87, 171, 10}, 0},
+    {ModulusRadio, K::RadioButton, QT_TRANSLATE_NOOP("Template", "Betrag einer komplexen Zahl bilden üben"), {45, 109, 145, 10}, 0},
+    {MultiplyRadio, K::RadioButton, QT_TRANSLATE_NOOP("Template", "Multiplikation üben"), {45, 127, 75, 10}, 0},
+    {DivideRadio, K::RadioButton, QT_TRANSLATE_NOOP("Template", "Division üben"), {45, 149, 58, 10}, 0},
+    {AboutButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "über Tessaro"), {409, 215, 50, 37}, MultiLine | TabStop},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "In dieser Version wird nur das Rechnen in kartesischer Form trainiert!"), {37, 178, 153, 21}, AlignCenter},
+    {kNoId, K::GroupBox, QT_TRANSLATE_NOOP("Template", "Übungsmodus wählen und Rechnen trainieren"), {31, 66, 269, 103}, 0},
     {kNoId, K::StaticText, kProgramName, {381, 121, 55, 8}, 0},
     {kNoId, K::StaticText, kVersionLine, {381, 132, 37, 8}, 0},
     {kNoId, K::StaticText, kAuthor, {381, 158, 54, 8}, 0},

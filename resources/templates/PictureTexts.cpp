@@ -3,6 +3,8 @@
 
 #include "PictureTexts.h"
 
+#include <QtGlobal>
+
 #include <utility>
 
 namespace tessaro {
@@ -10,58 +12,75 @@ namespace tessaro {
 namespace {
 
 const std::pair<std::string_view, PictureText> kTexts[] = {
-    {":/icons/icon130.png", {"Programmsymbol", "Das Programmsymbol: 5+4i in dunkelroter Schrift auf hellem Türkis."}},
+    {":/icons/icon130.png",
+     {QT_TRANSLATE_NOOP("Picture", "Programmsymbol"),
+      QT_TRANSLATE_NOOP("Picture", "Das Programmsymbol: 5+4i in dunkelroter Schrift auf hellem Türkis.")}},
     {":/pictures/portrait133.png",
-     {"Porträt", "Ein Porträt im Stil eines alten Kupferstichs: Brustbild einer Person in einem ovalen Rahmen."}},
+     {QT_TRANSLATE_NOOP("Picture", "Porträt"),
+      QT_TRANSLATE_NOOP(
+          "Picture", "Ein Porträt im Stil eines alten Kupferstichs: Brustbild einer Person in einem ovalen Rahmen.")}},
     {":/pictures/page135.png",
-     {"Die Geschichte von den i´s und j´s",
-      "Die Geschichte von den i´s und j´s. "
-      "In der Mathematik wird die imaginäre Einheit üblicherweise mit dem Buchstaben i bezeichnet. "
-      "In den Ingenieur- und Naturwissenschaften verwendet man dagegen meist den Buchstaben j, um Verwechslungen "
-      "mit dem zeitabhängigen Strom i bzw. i(t) zu vermeiden. "
-      "Dieses Programm schreibt die imaginäre Einheit deshalb als j."}},
+     {QT_TRANSLATE_NOOP("Picture", "Die Geschichte von den i´s und j´s"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Die Geschichte von den i´s und j´s. "
+          "In der Mathematik wird die imaginäre Einheit üblicherweise mit dem Buchstaben i bezeichnet. "
+          "In den Ingenieur- und Naturwissenschaften verwendet man dagegen meist den Buchstaben j, um Verwechslungen "
+          "mit dem zeitabhängigen Strom i bzw. i(t) zu vermeiden. "
+          "Dieses Programm schreibt die imaginäre Einheit deshalb als j.")}},
     {":/pictures/page139.png",
-     {"Definition der imaginären Einheit und der imaginären Zahl; Definition einer komplexen Zahl",
-      "Definition der imaginären Einheit und der imaginären Zahl. "
-      "Die formale Wurzel √−1 (Wurzel aus minus 1) heißt imaginäre Einheit und wird mit j bezeichnet: "
-      "j = √−1, also j² = −1 (j hoch 2 gleich minus 1). "
-      "Eine imaginäre Zahl b · j ist das Produkt aus einer reellen Zahl b ≠ 0 und der imaginären Einheit j. "
-      "Definition einer komplexen Zahl. "
-      "Eine komplexe Zahl ist die formale Summe aus einer reellen Zahl x und einer imaginären Zahl j · y: "
-      "z = x + j · y. "
-      "Sie ist also eine zusammengesetzte Zahl aus einem reellen und einem imaginären Anteil: "
-      "Realteil von z: Re(z) = x. Imaginärteil von z: Im(z) = y. "
-      "Eine reelle Zahl kann man als komplexe Zahl auffassen, deren Imaginärteil verschwindet: x = x + j · 0."}},
+     {QT_TRANSLATE_NOOP("Picture",
+                        "Definition der imaginären Einheit und der imaginären Zahl; Definition einer komplexen Zahl"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Definition der imaginären Einheit und der imaginären Zahl. "
+          "Die formale Wurzel √−1 (Wurzel aus minus 1) heißt imaginäre Einheit und wird mit j bezeichnet: "
+          "j = √−1, also j² = −1 (j hoch 2 gleich minus 1). "
+          "Eine imaginäre Zahl b · j ist das Produkt aus einer reellen Zahl b ≠ 0 und der imaginären Einheit j. "
+          "Definition einer komplexen Zahl. "
+          "Eine komplexe Zahl ist die formale Summe aus einer reellen Zahl x und einer imaginären Zahl j · y: "
+          "z = x + j · y. "
+          "Sie ist also eine zusammengesetzte Zahl aus einem reellen und einem imaginären Anteil: "
+          "Realteil von z: Re(z) = x. Imaginärteil von z: Im(z) = y. "
+          "Eine reelle Zahl kann man als komplexe Zahl auffassen, deren Imaginärteil verschwindet: x = x + j · 0.")}},
     {":/pictures/page136.png",
-     {"Der Betrag einer komplexen Zahl",
-      "Der Betrag einer komplexen Zahl. "
-      "Der Betrag einer komplexen Zahl z = x + j · y ist die Länge ihres Zeigers (Vektors) in der komplexen "
-      "Zahlenebene. Nach den Regeln der Vektorrechnung gilt: |z| = √(x² + y²), "
-      "der Betrag von z ist die Wurzel aus x hoch 2 plus y hoch 2."}},
+     {QT_TRANSLATE_NOOP("Picture", "Der Betrag einer komplexen Zahl"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Der Betrag einer komplexen Zahl. "
+          "Der Betrag einer komplexen Zahl z = x + j · y ist die Länge ihres Zeigers (Vektors) in der komplexen "
+          "Zahlenebene. Nach den Regeln der Vektorrechnung gilt: |z| = √(x² + y²), "
+          "der Betrag von z ist die Wurzel aus x hoch 2 plus y hoch 2.")}},
     {":/pictures/page137.png",
-     {"Addition und Subtraktion von komplexen Zahlen",
-      "Addition und Subtraktion von komplexen Zahlen. "
-      "Für die Summe und die Differenz zweier komplexer Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 gelten die "
-      "Regeln: z1 + z2 = (x1 + x2) + j · (y1 + y2) und z1 − z2 = (x1 − x2) + j · (y1 − y2). "
-      "Hinweis: Addition und Subtraktion lassen sich nur in der kartesischen Form ausführen."}},
+     {QT_TRANSLATE_NOOP("Picture", "Addition und Subtraktion von komplexen Zahlen"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Addition und Subtraktion von komplexen Zahlen. "
+          "Für die Summe und die Differenz zweier komplexer Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 gelten die "
+          "Regeln: z1 + z2 = (x1 + x2) + j · (y1 + y2) und z1 − z2 = (x1 − x2) + j · (y1 − y2). "
+          "Hinweis: Addition und Subtraktion lassen sich nur in der kartesischen Form ausführen.")}},
     {":/pictures/page138.png",
-     {"Multiplikation von komplexen Zahlen (kartesisch)",
-      "Multiplikation von komplexen Zahlen (kartesisch). "
-      "Zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 werden multipliziert, indem man die Klammern "
-      "ausmultipliziert und j² = −1 beachtet. Für das Produkt gilt: "
-      "z1 · z2 = (x1 · x2 − y1 · y2) + j · (x1 · y2 + x2 · y1)."}},
+     {QT_TRANSLATE_NOOP("Picture", "Multiplikation von komplexen Zahlen (kartesisch)"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Multiplikation von komplexen Zahlen (kartesisch). "
+          "Zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 werden multipliziert, indem man die Klammern "
+          "ausmultipliziert und j² = −1 beachtet. Für das Produkt gilt: "
+          "z1 · z2 = (x1 · x2 − y1 · y2) + j · (x1 · y2 + x2 · y1).")}},
     {":/pictures/page151.png",
-     {"Division komplexer Zahlen",
-      "Division komplexer Zahlen. "
-      "Um zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 zu dividieren, erweitert man den Bruch mit "
-      "x2 − j · y2, der konjugiert komplexen Zahl des Nenners. So ergibt sich: "
-      "z1 / z2 = (x1 + j · y1) / (x2 + j · y2) = (x1 · x2 + y1 · y2) / (x2² + y2²) + j · (x2 · y1 − x1 · y2) / "
-      "(x2² + y2²). Dabei ist x2² gleich x2 hoch 2. "
-      "Wie bei den reellen Zahlen ist die Division durch 0 verboten: z2 ≠ 0, d. h. x2 und y2 dürfen nicht beide "
-      "0 sein. "
-      "Da Real- und Imaginärteil des Ergebnisses denselben Nenner haben, lässt sich das Ergebnis zu einem "
-      "einzigen Bruch zusammenfassen. So stellt es auch dieses Programm dar: "
-      "z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²)."}},
+     {QT_TRANSLATE_NOOP("Picture", "Division komplexer Zahlen"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Division komplexer Zahlen. "
+          "Um zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 zu dividieren, erweitert man den Bruch mit "
+          "x2 − j · y2, der konjugiert komplexen Zahl des Nenners. So ergibt sich: "
+          "z1 / z2 = (x1 + j · y1) / (x2 + j · y2) = (x1 · x2 + y1 · y2) / (x2² + y2²) + j · (x2 · y1 − x1 · y2) / "
+          "(x2² + y2²). Dabei ist x2² gleich x2 hoch 2. "
+          "Wie bei den reellen Zahlen ist die Division durch 0 verboten: z2 ≠ 0, d. h. x2 und y2 dürfen nicht beide "
+          "0 sein. "
+          "Da Real- und Imaginärteil des Ergebnisses denselben Nenner haben, lässt sich das Ergebnis zu einem "
+          "einzigen Bruch zusammenfassen. So stellt es auch dieses Programm dar: "
+          "z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²).")}},
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "RulesTemplates.h"
 
+#include <QtGlobal>
+
 namespace tessaro {
 namespace {
 
@@ -13,24 +15,24 @@ using namespace rulesmenu;
 // The tables keep one control a line.
 // clang-format off
 constexpr ControlTemplate kRulesMenuControls[] = {
-    {BackButton, K::PushButton, "Zurück zum Hauptmenü", {151, 299, 50, 28}, DefaultButton | MultiLine | TabStop},
-    {kNoId, K::StaticText, "Der Geschichte von den i´s und j´s", {32, 33, 113, 8}, 0},
-    {kNoId, K::StaticText, "Definition und Darstellung einer komplexen Zahl", {32, 55, 152, 8}, 0},
-    {kNoId, K::StaticText, "Der Betrag einer komplexen Zahl", {32, 77, 105, 8}, 0},
-    {kNoId, K::StaticText, "Addition und Subtraktion von komplexen Zahlen", {32, 99, 153, 8}, 0},
-    {kNoId, K::StaticText, "Multiplikation von komplexen Zahlen", {32, 121, 115, 8}, 0},
-    {IundjButton, K::PushButton, "Ansehen!", {204, 31, 50, 14}, TabStop},
-    {DefinitionButton, K::PushButton, "Ansehen!", {204, 53, 50, 14}, TabStop},
-    {ModulusButton, K::PushButton, "Ansehen!", {204, 75, 50, 14}, TabStop},
-    {AdditionButton, K::PushButton, "Ansehen!", {204, 97, 50, 14}, TabStop},
-    {MultiplicationButton, K::PushButton, "Ansehen!", {204, 119, 50, 14}, TabStop},
+    {BackButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Zurück zum Hauptmenü"), {151, 299, 50, 28}, DefaultButton | MultiLine | TabStop},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Der Geschichte von den i´s und j´s"), {32, 33, 113, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Definition und Darstellung einer komplexen Zahl"), {32, 55, 152, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Der Betrag einer komplexen Zahl"), {32, 77, 105, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Addition und Subtraktion von komplexen Zahlen"), {32, 99, 153, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Multiplikation von komplexen Zahlen"), {32, 121, 115, 8}, 0},
+    {IundjButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {204, 31, 50, 14}, TabStop},
+    {DefinitionButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {204, 53, 50, 14}, TabStop},
+    {ModulusButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {204, 75, 50, 14}, TabStop},
+    {AdditionButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {204, 97, 50, 14}, TabStop},
+    {MultiplicationButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {204, 119, 50, 14}, TabStop},
     {kNoId, K::StaticPicture, ":/pictures/portrait133.png", {128, 175, 0, 0}, 0},
-    {DivisionButton, K::PushButton, "Ansehen!", {203, 142, 50, 14}, TabStop},
-    {kNoId, K::StaticText, "Division von komplexen Zahlen", {32, 146, 98, 8}, 0},
+    {DivisionButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {203, 142, 50, 14}, TabStop},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Division von komplexen Zahlen"), {32, 146, 98, 8}, 0},
 };
 
 constexpr ControlTemplate closingPageButton(int x, int y) {
-    return {rulepages::BackButton, K::PushButton, "Zurück", {x, y, 60, 31}, DefaultButton | MultiLine | TabStop};
+    return {rulepages::BackButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Zurück"), {x, y, 60, 31}, DefaultButton | MultiLine | TabStop};
 }
 
 constexpr ControlTemplate kIundjControls[] = {
@@ -54,17 +56,17 @@ constexpr ControlTemplate kMultiplicationControls[] = {
     {kNoId, K::StaticPicture, ":/pictures/page138.png", {123, 44, 0, 0}, 0},
 };
 constexpr ControlTemplate kDivisionControls[] = {
-    {rulepages::DivisionBackButton, K::PushButton, "Zurück", {224, 285, 59, 24}, TabStop},
+    {rulepages::DivisionBackButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Zurück"), {224, 285, 59, 24}, TabStop},
     {kNoId, K::StaticPicture, ":/pictures/page151.png", {73, 17, 0, 0}, 0},
 };
 
-constexpr DialogTemplate kRulesMenu{131, "Rechenregeln für komplexe Zahlen", 352, 334, FrameKind::Modal, kRulesMenuControls};
-constexpr DialogTemplate kIundj{134, "REGELN Die Geschichte von den i´s und j´s", 487, 198, FrameKind::Modal, kIundjControls};
-constexpr DialogTemplate kDefinition{140, "REGELN Definition und Darstellung", 561, 310, FrameKind::Modal, kDefinitionControls};
-constexpr DialogTemplate kModulus{141, "REGELN Betrag", 475, 243, FrameKind::Modal, kModulusControls};
-constexpr DialogTemplate kAddition{142, "REGELN Addition", 492, 254, FrameKind::Modal, kAdditionControls};
-constexpr DialogTemplate kMultiplication{143, "REGELN Multiplikation", 574, 246, FrameKind::Modal, kMultiplicationControls};
-constexpr DialogTemplate kDivision{147, "REGELN Division", 508, 316, FrameKind::Modal, kDivisionControls};
+constexpr DialogTemplate kRulesMenu{131, QT_TRANSLATE_NOOP("Template", "Rechenregeln für komplexe Zahlen"), 352, 334, FrameKind::Modal, kRulesMenuControls};
+constexpr DialogTemplate kIundj{134, QT_TRANSLATE_NOOP("Template", "REGELN Die Geschichte von den i´s und j´s"), 487, 198, FrameKind::Modal, kIundjControls};
+constexpr DialogTemplate kDefinition{140, QT_TRANSLATE_NOOP("Template", "REGELN Definition und Darstellung"), 561, 310, FrameKind::Modal, kDefinitionControls};
+constexpr DialogTemplate kModulus{141, QT_TRANSLATE_NOOP("Template", "REGELN Betrag"), 475, 243, FrameKind::Modal, kModulusControls};
+constexpr DialogTemplate kAddition{142, QT_TRANSLATE_NOOP("Template", "REGELN Addition"), 492, 254, FrameKind::Modal, kAdditionControls};
+constexpr DialogTemplate kMultiplication{143, QT_TRANSLATE_NOOP("Template", "REGELN Multiplikation"), 574, 246, FrameKind::Modal, kMultiplicationControls};
+constexpr DialogTemplate kDivision{147, QT_TRANSLATE_NOOP("Template", "REGELN Division"), 508, 316, FrameKind::Modal, kDivisionControls};
 // clang-format on
 
 }  // namespace

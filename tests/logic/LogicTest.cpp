@@ -7,7 +7,6 @@
 #include "DivisionTask.h"
 #include "ExerciseTask.h"
 #include "ScoreTally.h"
-#include "TaskOperand.h"
 
 #include <gtest/gtest.h>
 
@@ -31,25 +30,18 @@ Draws operand(int limit, std::array<int, 5> d) {
     return {{d[0], limit}, {d[1], 4}, {d[2], limit}, {d[3], 4}, {d[4], 4}};
 }
 
-// Feeds the raw values behind the wanted draws. Drawing more or fewer than given fails the test, so each case
-// also proves the number of draws.
-class FixedDraws final : public RawValueSource {
-public:
-    explicit FixedDraws(const Draws& draws) {
-        for (const auto& [value, n] : draws)
-            raws_.push_back((value * 32767 + n - 1) / n);  // the smallest raw value that gives `value`
-    }
-    ~FixedDraws() override { EXPECT_EQ(next_, raws_.size()) << "raw values left undrawn"; }
+// Feeds the raw values behind the wanted draws, the smallest that give each; drawing more or fewer than given fails
+// the test, so each case also proves the number of draws.
+struct FixedDraws final : RawValueSource {
+    explicit FixedDraws(const Draws& wanted) : draws(wanted) {}
+    ~FixedDraws() override { EXPECT_EQ(next, draws.size()) << "raw values left undrawn"; }
     int nextRaw() override {
-        if (next_ < raws_.size())
-            return raws_[next_++];
-        ADD_FAILURE() << "more than " << raws_.size() << " raw values drawn";
-        return 0;
+        EXPECT_LT(next, draws.size()) << "more raw values drawn than given";
+        const auto [value, n] = next < draws.size() ? draws[next++] : std::pair(0, 1);
+        return (value * 32767 + n - 1) / n;
     }
-
-private:
-    std::vector<int> raws_;
-    std::size_t next_ = 0;
+    Draws draws;
+    std::size_t next = 0;
 };
 
 TEST(RandomSource, FollowsItsRecurrenceFromEverySeed) {
@@ -81,67 +73,31 @@ TEST(DrawScaled, SpreadsEveryRawValueAndGivesNOnlyForTheLargest) {
     }
 }
 
-TEST(Operands, TextFormAndValueFollowTheFiveDraws) {
-    const struct {
-        int limit;
-        bool division;
-        std::array<int, 5> draws;
-        std::string text;
-        OperandForm form;
-        int re, im;  // the value the text denotes
-    } cases[] = {
-        {100, false, {37, 0, 5, 3, 0}, "[-37  +  j (5)]", OperandForm::Plus, -37, 5},
-        {100, false, {12, 3, 8, 2, 3}, "[12  -  j (-8)]", OperandForm::Minus, 12, 8},
-        {100, false, {0, 0, 0, 0, 3}, "[0  -  j (0)]", OperandForm::Minus, 0, 0},
-        {100, false, {100, 0, 100, 0, 4}, "[-100  -  j (-100)]", OperandForm::Minus, -100, 100},
-        {10, false, {10, 0, 7, 3, 2}, "[-10  +  j (7)]", OperandForm::Plus, -10, 7},
-        {10, true, {6, 1, 9, 0, 4}, "  -6  -  j (-9)", OperandForm::Minus, -6, 9},
-        {10, true, {10, 0, 10, 0, 3}, "  -10  -  j (-10)", OperandForm::Minus, -10, 10},
-    };
-    for (const auto& c : cases) {
-        FixedDraws source(operand(c.limit, c.draws));
-        const TaskOperand drawn = c.division ? drawDivisionOperand(source) : drawOperand(source, c.limit);
-        EXPECT_EQ(drawn.text, c.text);
-        EXPECT_EQ(drawn.form, c.form) << c.text;
-        EXPECT_EQ(std::pair(drawn.re, drawn.im), std::pair(c.re, c.im)) << c.text;
-    }
-}
-
 ExerciseTask taskOf(ExerciseMode mode, const Draws& draws) {
     FixedDraws source(draws);
     return makeTask(mode, source).value_or(ExerciseTask{"no task", ""});
 }
 
-TEST(AddSubtractTask, AddsForAnOperationDrawOfOneOrTwoAndSubtractsOtherwise) {
-    // -37 + 5j and 12 + 8j, the second shown in its Minus form.
-    const Draws operands = operand(100, {37, 0, 5, 3, 0}) + operand(100, {12, 3, 8, 0, 3});
-    const std::string addition = "[-37  +  j (5)] + [12  -  j (-8)]";
-    const std::string subtraction = "[-37  +  j (5)] - [12  -  j (-8)]";
-    const std::string texts[] = {subtraction, addition, addition, subtraction, subtraction};
-    for (int operation = 0; operation <= 4; ++operation) {
-        const ExerciseTask task = taskOf(ExerciseMode::AddSubtract, operands + Draws{{operation, 4}});
-        EXPECT_EQ(task.taskText, texts[operation]);
-        EXPECT_EQ(task.expectedAnswer, texts[operation] == addition ? "-25+j13" : "-49-j3") << operation;
-    }
+TEST(TwoOperandTasks, AddForAnOperationDrawOfOneOrTwoSubtractOtherwiseAndMultiplyTheValuesTheTextsDenote) {
+    // -37 + 5j and 12 + 8j, the second shown in its Minus form, whose text's imaginary part the value negates.
+    const Draws pair = operand(100, {37, 0, 5, 3, 0}) + operand(100, {12, 3, 8, 0, 3});
     const Draws longest = operand(100, {100, 0, 100, 0, 3});
-    const ExerciseTask task = taskOf(ExerciseMode::AddSubtract, longest + longest + Draws{{1, 4}});
-    EXPECT_EQ(task.taskText, "[-100  -  j (-100)] + [-100  -  j (-100)]");
-    EXPECT_EQ(task.expectedAnswer, "-200+j200");
-}
-
-TEST(MultiplyTask, MultipliesTheValuesTheTextsDenote) {
-    const struct {
-        std::array<int, 5> a, b;
-        std::string taskText, expectedAnswer;
-    } cases[] = {
-        {{3, 3, 2, 0, 0}, {4, 0, 5, 3, 3}, "[3  +  j (-2)] * [-4  -  j (5)]", "-22-j7"},
-        {{10, 0, 10, 0, 3}, {10, 3, 10, 0, 0}, "[-10  -  j (-10)] * [10  +  j (-10)]", "0+j200"},
-        {{0, 3, 6, 0, 3}, {0, 3, 6, 3, 3}, "[0  -  j (-6)] * [0  -  j (6)]", "36+j0"},
-    };
-    for (const auto& c : cases) {
-        const ExerciseTask task = taskOf(ExerciseMode::Multiply, operand(10, c.a) + operand(10, c.b));
-        EXPECT_EQ(task.taskText, c.taskText);
-        EXPECT_EQ(task.expectedAnswer, c.expectedAnswer) << c.taskText;
+    const std::string sum = "[-37  +  j (5)] + [12  -  j (-8)] -25+j13",
+                      difference = "[-37  +  j (5)] - [12  -  j (-8)] -49-j3";
+    // One task a row.
+    // clang-format off
+    const std::tuple<ExerciseMode, Draws, std::string> cases[] = {
+        {ExerciseMode::AddSubtract, pair + Draws{{0, 4}}, difference}, {ExerciseMode::AddSubtract, pair + Draws{{1, 4}}, sum},
+        {ExerciseMode::AddSubtract, pair + Draws{{2, 4}}, sum}, {ExerciseMode::AddSubtract, pair + Draws{{3, 4}}, difference},
+        {ExerciseMode::AddSubtract, pair + Draws{{4, 4}}, difference},
+        {ExerciseMode::AddSubtract, longest + longest + Draws{{1, 4}}, "[-100  -  j (-100)] + [-100  -  j (-100)] -200+j200"},
+        {ExerciseMode::Multiply, operand(10, {3, 3, 2, 0, 0}) + operand(10, {4, 0, 5, 3, 3}), "[3  +  j (-2)] * [-4  -  j (5)] -22-j7"},
+        {ExerciseMode::Multiply, operand(10, {10, 0, 10, 0, 3}) + operand(10, {10, 3, 10, 0, 0}), "[-10  -  j (-10)] * [10  +  j (-10)] 0+j200"},
+        {ExerciseMode::Multiply, operand(10, {0, 3, 6, 0, 3}) + operand(10, {0, 3, 6, 3, 3}), "[0  -  j (-6)] * [0  -  j (6)] 36+j0"}};
+    // clang-format on
+    for (const auto& [mode, draws, shown] : cases) {
+        const ExerciseTask task = taskOf(mode, draws);
+        EXPECT_EQ(task.taskText + " " + task.expectedAnswer, shown);
     }
 }
 
@@ -225,7 +181,7 @@ void record(ScoreTally& tally, bool right) {
     tally.updatePercent();
 }
 
-TEST(ScoreTally, ShowsTheShareOfRightAnswersRoundedWithHalvesUp) {
+TEST(ScoreTally, ShowsItsCountsInFullAndTheShareOfRightAnswersRoundedWithHalvesUp) {
     const struct {
         int right, wrong;
         std::string percent;
@@ -236,25 +192,19 @@ TEST(ScoreTally, ShowsTheShareOfRightAnswersRoundedWithHalvesUp) {
         tally.reset();
         for (int i = 0; i < c.wrong + c.right; ++i)
             record(tally, i >= c.wrong);
-        EXPECT_EQ(tally.percentText(), c.percent + " Prozent richtig") << c.right << " of " << c.right + c.wrong;
+        EXPECT_EQ(tally.percentFigure(), c.percent) << c.right << " of " << c.right + c.wrong;
         EXPECT_EQ(tally.rightText() + " " + tally.wrongText(), std::to_string(c.right) + " " + std::to_string(c.wrong));
     }
-}
-
-TEST(ScoreTally, StartsEmptyAndResetsToZeroTexts) {
-    ScoreTally tally;
+    ScoreTally tally;  // texts empty until the first reset or change, then the counts in full
     tally.countAnswer();
-    EXPECT_EQ(tally.rightText() + tally.wrongText() + tally.percentText(), "");
-    for (bool right : {false, true, true})
-        record(tally, right);
-    EXPECT_EQ(tally.answered(), 4.0);
+    EXPECT_EQ(tally.rightText() + tally.wrongText() + tally.percentFigure(), "");
     tally.reset();
     EXPECT_EQ(tally.answered() + tally.right() + tally.wrong(), 0.0);
-    EXPECT_EQ(tally.rightText() + " " + tally.wrongText() + " " + tally.percentText(), "0 0 0 Prozent richtig");
+    EXPECT_EQ(tally.rightText() + " " + tally.wrongText() + " " + tally.percentFigure(), "0 0 0");
     for (int i = 0; i < 300001; ++i)
         record(tally, i % 3 != 0);
-    EXPECT_EQ(tally.rightText() + " " + tally.wrongText() + " " + tally.percentText(),
-              "200000 100001 67 Prozent richtig");
+    EXPECT_EQ(tally.answered(), 300001.0);
+    EXPECT_EQ(tally.rightText() + " " + tally.wrongText() + " " + tally.percentFigure(), "200000 100001 67");
 }
 
 }  // namespace

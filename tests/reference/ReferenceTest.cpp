@@ -6,6 +6,7 @@
 // screens; scripts/update-references.sh writes them anew after an intended change.
 
 #include "AboutDialog.h"
+#include "Language.h"
 #include "MainMenuDialog.h"
 #include "Rechnen1.h"
 #include "Rechnen2.h"
@@ -67,7 +68,17 @@ struct State {
 
 void PrintTo(const State& state, std::ostream* out) { *out << state.name; }
 
-class EveryScreen : public ScreenTest, public ::testing::WithParamInterface<State> {};
+// States whose name ends in "-en" are shown in English.
+class EveryScreen : public ScreenTest, public ::testing::WithParamInterface<State> {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        english = QString::fromLatin1(GetParam().name).endsWith(QLatin1String("-en"));
+        useLanguage(english ? Language::English : Language::German);
+    }
+    void TearDown() override { useLanguage(Language::German); }
+    bool english = false;
+};
 
 TEST_P(EveryScreen, LooksAndReadsAsItsReference) {
     const std::unique_ptr<QWidget> screen = GetParam().make();
@@ -80,27 +91,33 @@ TEST_P(EveryScreen, LooksAndReadsAsItsReference) {
 }
 
 using M = ExerciseMode;
-INSTANTIATE_TEST_SUITE_P(
-    States, EveryScreen,
-    ::testing::Values(State{"main-menu", shown<MainMenuDialog>, true}, State{"about", shown<AboutDialog>, true},
-                      State{"rules-menu", shown<Regeln>, true}, State{"page-iundj", shown<iundj>, false},
-                      State{"page-definition", shown<Definition>, false}, State{"page-betrag", shown<Betrag>, false},
-                      State{"page-addition", shown<Addition>, false},
-                      State{"page-multiplikation", shown<Multiplikatioin>, false},
-                      State{"page-division", shown<Division>, true},
-                      State{"rechnen1-addsubtract-open", [] { return answered<Rechnen1>(M::AddSubtract); }, false},
-                      State{"rechnen1-modulus-right", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
-                      State{"rechnen1-multiply-wrong", [] { return answered<Rechnen1>(M::Multiply, {"-1+j1"}); }, true},
-                      State{"rechnen2-right", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
-                      State{"rechnen2-wrong",
-                            [] {
-                                return answered<Rechnen2>(M::Divide, {"12", "-3", "0"});
-                            },
-                            true}),
-    [](const auto& info) {
-        QString name = QString::fromLatin1(info.param.name);
-        return name.remove(QLatin1Char('-')).toStdString();
-    });
+// One state a row.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
+    State{"main-menu", shown<MainMenuDialog>, true},
+    State{"about", shown<AboutDialog>, true},
+    State{"rules-menu", shown<Regeln>, true},
+    State{"page-iundj", shown<iundj>, true},
+    State{"page-definition", shown<Definition>, true},
+    State{"page-betrag", shown<Betrag>, true},
+    State{"page-addition", shown<Addition>, true},
+    State{"page-multiplikation", shown<Multiplikatioin>, true},
+    State{"page-division", shown<Division>, true},
+    State{"rechnen1-addsubtract-open", [] { return answered<Rechnen1>(M::AddSubtract); }, false},
+    State{"rechnen1-modulus-right", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
+    State{"rechnen1-multiply-wrong", [] { return answered<Rechnen1>(M::Multiply, {"-1+j1"}); }, true},
+    State{"rechnen2-right", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
+    State{"rechnen2-wrong", [] { return answered<Rechnen2>(M::Divide, {"12", "-3", "0"}); }, true},
+    State{"main-menu-en", shown<MainMenuDialog>, true},
+    State{"about-en", shown<AboutDialog>, false},
+    State{"rules-menu-en", shown<Regeln>, false},
+    State{"page-definition-en", shown<Definition>, true},
+    State{"rechnen1-addsubtract-wrong-en", [] { return answered<Rechnen1>(M::AddSubtract, {"1+j1"}); }, true},
+    State{"rechnen1-modulus-right-en", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
+    State{"rechnen2-wrong-en", [] { return answered<Rechnen2>(M::Divide, {"12", "-3", "0"}); }, true},
+    State{"rechnen2-right-en", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false}),
+    [](const auto& info) { return QString::fromLatin1(info.param.name).remove(QLatin1Char('-')).toStdString(); });
+// clang-format on
 
 }  // namespace
 }  // namespace tessaro::testing

@@ -4,7 +4,6 @@
 // The screens on a dense display, two device pixels to a logical one: same logical size, painted marks in place,
 // pictures and icons from their double-size versions. Runs with QT_SCALE_FACTOR=2.
 
-#include "AboutDialog.h"
 #include "Rechnen2.h"
 #include "RulePages.h"
 #include "ScreenTesting.h"
@@ -30,10 +29,6 @@ TEST_F(ScreenTest, ADenseDisplayShowsEveryScreenWithTwiceThePixels) {
     QTest::keyClick(screen.focusWidget(), Qt::Key_Return);
     EXPECT_EQ(screen.size(), QSize(840, 523));
     expectReferenceImage(screenImage(screen), QStringLiteral("rechnen2-wrong@2x"));
-
-    AboutDialog about;
-    showAndPaint(about);
-    expectReferenceImage(screenImage(about), QStringLiteral("about@2x"));
 
     Division page;
     const QImage doubled = QImage(QStringLiteral(":/pictures/page151@2x.png")).convertToFormat(QImage::Format_RGB32);

@@ -11,8 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -48,20 +46,6 @@ void showAndPaint(QWidget& screen) {
     QApplication::processEvents();
 }
 
-void repaintNow(QWidget& screen) {
-    screen.repaint();
-    QApplication::processEvents();
-}
-
-void doubleClick(QWidget& control) {
-    const QPoint centre = control.rect().center();
-    QTest::mouseClick(&control, Qt::LeftButton, {}, centre);
-    QMouseEvent secondPress(QEvent::MouseButtonDblClick, centre, control.mapToGlobal(centre), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&control, &secondPress);
-    QTest::mouseRelease(&control, Qt::LeftButton, {}, centre);
-}
-
 QImage screenImage(QWidget& screen) { return screen.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 bool showsColour(const QImage& image, const QRect& area, const QColor& colour) {
@@ -74,29 +58,23 @@ bool showsColour(const QImage& image, const QRect& area, const QColor& colour) {
 }
 
 void whenModalOpens(QWidget* below, std::function<void(QWidget& screen)> action) {
-    auto* timer = new QTimer(qApp);
-    QPointer<QWidget> guardBelow(below);
-    QObject::connect(timer, &QTimer::timeout, [timer, guardBelow, action, polls = 0]() mutable {
+    QTimer::singleShot(5, [below, action, tries = 1000]() mutable {
         QWidget* top = QApplication::activeModalWidget();
-        if (top && top != guardBelow.data() && top->isVisible()) {
-            timer->deleteLater();
-            timer->stop();
-            action(*top);
-        } else if (++polls > 1000) {
-            timer->deleteLater();
-            timer->stop();
-            ADD_FAILURE() << "no modal screen opened";
-            if (auto* dialog = qobject_cast<QDialog*>(top))
-                dialog->reject();
-        }
+        if (top && top != below && top->isVisible())
+            return action(*top);
+        if (--tries > 0)
+            return whenModalOpens(below, action);
+        ADD_FAILURE() << "no modal screen opened";
+        if (auto* dialog = qobject_cast<QDialog*>(top))
+            dialog->reject();
     });
-    timer->start(5);
 }
 
 QString classOfScreenOpenedBy(QWidget* below, const std::function<void()>& trigger) {
     QString className;
-    whenModalOpens(below, [&className](QWidget& screen) {
+    whenModalOpens(below, [&className, below](QWidget& screen) {
         className = QString::fromLatin1(screen.metaObject()->className());
+        EXPECT_EQ(screen.parentWidget(), below) << "a screen opens above the one below it, which it blocks";
         screen.close();
     });
     trigger();
@@ -105,22 +83,19 @@ QString classOfScreenOpenedBy(QWidget* below, const std::function<void()>& trigg
 
 namespace {
 
-bool updatingReferences() { return qEnvironmentVariableIntValue("TESSARO_UPDATE_REFERENCES") == 1; }
-
-QString referencePath(const QString& kind, const QString& file) {
-    return QStringLiteral(TESSARO_REFERENCE_DIR "/%1/%2").arg(kind, file);
+// Writes the reference instead when asked to; otherwise returns its path.
+QString reference(const QString& file, const std::function<bool(const QString& path)>& write) {
+    const QString path = QStringLiteral(TESSARO_REFERENCE_DIR "/") + file;
+    if (qEnvironmentVariableIntValue("TESSARO_UPDATE_REFERENCES") == 1 && !write(path))
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    return path;
 }
 
 }  // namespace
 
 void expectReferenceImage(const QImage& image, const QString& name) {
-    const QString path = referencePath(QStringLiteral("images"), name + QStringLiteral(".png"));
-    if (updatingReferences()) {
-        ASSERT_TRUE(image.save(path));
-        return;
-    }
-    const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
-    if (reference == image)
+    const QString path = reference("images/" + name + ".png", [&image](const QString& to) { return image.save(to); });
+    if (QImage(path).convertToFormat(QImage::Format_RGB32) == image)
         return;
     const QString actual = QDir::temp().filePath(QStringLiteral("tessaro-%1.png").arg(name));
     image.save(actual);
@@ -129,14 +104,12 @@ void expectReferenceImage(const QImage& image, const QString& name) {
 }
 
 void expectReferenceText(const QString& text, const QString& name) {
-    QFile file(referencePath(QStringLiteral("texts"), name + QStringLiteral(".txt")));
-    if (updatingReferences()) {
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-        return;
-    }
+    QFile file(reference("texts/" + name + ".txt", [&text](const QString& to) {
+        QFile written(to);
+        return written.open(QIODevice::WriteOnly) && written.write(text.toUtf8()) >= 0;
+    }));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(file.readAll()).toStdString()) << name.toStdString();
+    EXPECT_EQ(text, QString::fromUtf8(file.readAll())) << name.toStdString();
 }
 
 }  // namespace tessaro::testing

@@ -43,10 +43,6 @@ QStringList rightAnswerShownOn(const TemplateDialog& screen);
 
 // Shows a screen modally, as the program runs every screen, and waits until it is painted and active.
 void showAndPaint(QWidget& screen);
-// A fresh paint of a screen, as when it is uncovered.
-void repaintNow(QWidget& screen);
-// A double click as the window system delivers it: press, release, double-click press, release.
-void doubleClick(QWidget& control);
 
 // The screen as a user sees it, one image pixel per device pixel.
 QImage screenImage(QWidget& screen);
@@ -56,7 +52,7 @@ bool showsColour(const QImage& image, const QRect& area, const QColor& colour);
 // Acts on the next modal screen that opens above `below` while the caller is blocked in a modal run. If none
 // opens within a few seconds the test fails and the topmost modal screen is closed.
 void whenModalOpens(QWidget* below, std::function<void(QWidget& screen)> action);
-// Runs `trigger`, closes the modal screen it opens and returns that screen's runtime class name.
+// Runs `trigger`, closes the modal screen it opens above `below` and returns that screen's runtime class name.
 QString classOfScreenOpenedBy(QWidget* below, const std::function<void()>& trigger);
 
 // Compares with the committed reference tests/reference/images/<name>.png or texts/<name>.txt. With

@@ -1,0 +1,390 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>ExerciseScreen</name>
+    <message>
+        <source>Alt+N</source>
+        <translation>Alt+N</translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation>Alt+S</translation>
+    </message>
+    <message>
+        <source>Alt+R</source>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Tastenkürzel: %1</source>
+        <translation>Shortcut: %1</translation>
+    </message>
+    <message>
+        <source>%1 Prozent richtig</source>
+        <translation>%1 percent right</translation>
+    </message>
+    <message>
+        <source>Richtig!!</source>
+        <translation>Right!!</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Programmsymbol</source>
+        <translation>Program icon</translation>
+    </message>
+    <message>
+        <source>Das Programmsymbol: 5+4i in dunkelroter Schrift auf hellem Türkis.</source>
+        <translation>The program icon: 5+4i in dark red letters on light turquoise.</translation>
+    </message>
+    <message>
+        <source>Porträt</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Ein Porträt im Stil eines alten Kupferstichs: Brustbild einer Person in einem ovalen Rahmen.</source>
+        <translation>A portrait in the style of an old copper engraving: head and shoulders of a person in an oval frame.</translation>
+    </message>
+    <message>
+        <source>Die Geschichte von den i´s und j´s</source>
+        <translation>The story of the i’s and j’s</translation>
+    </message>
+    <message>
+        <source>Die Geschichte von den i´s und j´s. In der Mathematik wird die imaginäre Einheit üblicherweise mit dem Buchstaben i bezeichnet. In den Ingenieur- und Naturwissenschaften verwendet man dagegen meist den Buchstaben j, um Verwechslungen mit dem zeitabhängigen Strom i bzw. i(t) zu vermeiden. Dieses Programm schreibt die imaginäre Einheit deshalb als j.</source>
+        <translation>The story of the i’s and j’s. In mathematics, the imaginary unit is usually written with the letter i. In engineering and the natural sciences, however, the letter j is mostly used instead, to avoid confusion with the time-dependent current i or i(t). This program therefore writes the imaginary unit as j.</translation>
+    </message>
+    <message>
+        <source>Definition der imaginären Einheit und der imaginären Zahl; Definition einer komplexen Zahl</source>
+        <translation>Definition of the imaginary unit and of an imaginary number; Definition of a complex number</translation>
+    </message>
+    <message>
+        <source>Definition der imaginären Einheit und der imaginären Zahl. Die formale Wurzel √−1 (Wurzel aus minus 1) heißt imaginäre Einheit und wird mit j bezeichnet: j = √−1, also j² = −1 (j hoch 2 gleich minus 1). Eine imaginäre Zahl b · j ist das Produkt aus einer reellen Zahl b ≠ 0 und der imaginären Einheit j. Definition einer komplexen Zahl. Eine komplexe Zahl ist die formale Summe aus einer reellen Zahl x und einer imaginären Zahl j · y: z = x + j · y. Sie ist also eine zusammengesetzte Zahl aus einem reellen und einem imaginären Anteil: Realteil von z: Re(z) = x. Imaginärteil von z: Im(z) = y. Eine reelle Zahl kann man als komplexe Zahl auffassen, deren Imaginärteil verschwindet: x = x + j · 0.</source>
+        <translation>Definition of the imaginary unit and of an imaginary number. The formal root √−1 (the root of minus 1) is called the imaginary unit and is denoted by j: j = √−1, so j² = −1 (j squared is minus 1). An imaginary number b · j is the product of a real number b ≠ 0 and the imaginary unit j. Definition of a complex number. A complex number is the formal sum of a real number x and an imaginary number j · y: z = x + j · y. So it is a compound number, made up of a real part and an imaginary part: Real part of z: Re(z) = x. Imaginary part of z: Im(z) = y. A real number can be seen as a complex number whose imaginary part is zero: x = x + j · 0.</translation>
+    </message>
+    <message>
+        <source>Der Betrag einer komplexen Zahl</source>
+        <translation>The modulus of a complex number</translation>
+    </message>
+    <message>
+        <source>Der Betrag einer komplexen Zahl. Der Betrag einer komplexen Zahl z = x + j · y ist die Länge ihres Zeigers (Vektors) in der komplexen Zahlenebene. Nach den Regeln der Vektorrechnung gilt: |z| = √(x² + y²), der Betrag von z ist die Wurzel aus x hoch 2 plus y hoch 2.</source>
+        <translation>The modulus of a complex number. The modulus of a complex number z = x + j · y is the length of its phasor (vector) in the complex plane. By the rules of vector algebra: |z| = √(x² + y²), the modulus of z is the root of x squared plus y squared.</translation>
+    </message>
+    <message>
+        <source>Addition und Subtraktion von komplexen Zahlen</source>
+        <translation>Addition and subtraction of complex numbers</translation>
+    </message>
+    <message>
+        <source>Addition und Subtraktion von komplexen Zahlen. Für die Summe und die Differenz zweier komplexer Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 gelten die Regeln: z1 + z2 = (x1 + x2) + j · (y1 + y2) und z1 − z2 = (x1 − x2) + j · (y1 − y2). Hinweis: Addition und Subtraktion lassen sich nur in der kartesischen Form ausführen.</source>
+        <translation>Addition and subtraction of complex numbers. For the sum and the difference of two complex numbers z1 = x1 + j · y1 and z2 = x2 + j · y2, these rules hold: z1 + z2 = (x1 + x2) + j · (y1 + y2) and z1 − z2 = (x1 − x2) + j · (y1 − y2). Note: addition and subtraction can only be done in the Cartesian form.</translation>
+    </message>
+    <message>
+        <source>Multiplikation von komplexen Zahlen (kartesisch)</source>
+        <translation>Multiplication of complex numbers (Cartesian)</translation>
+    </message>
+    <message>
+        <source>Multiplikation von komplexen Zahlen (kartesisch). Zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 werden multipliziert, indem man die Klammern ausmultipliziert und j² = −1 beachtet. Für das Produkt gilt: z1 · z2 = (x1 · x2 − y1 · y2) + j · (x1 · y2 + x2 · y1).</source>
+        <translation>Multiplication of complex numbers (Cartesian). To multiply two complex numbers z1 = x1 + j · y1 and z2 = x2 + j · y2, multiply out the brackets and remember that j² = −1. The product is: z1 · z2 = (x1 · x2 − y1 · y2) + j · (x1 · y2 + x2 · y1).</translation>
+    </message>
+    <message>
+        <source>Division komplexer Zahlen</source>
+        <translation>Division of complex numbers</translation>
+    </message>
+    <message>
+        <source>Division komplexer Zahlen. Um zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 zu dividieren, erweitert man den Bruch mit x2 − j · y2, der konjugiert komplexen Zahl des Nenners. So ergibt sich: z1 / z2 = (x1 + j · y1) / (x2 + j · y2) = (x1 · x2 + y1 · y2) / (x2² + y2²) + j · (x2 · y1 − x1 · y2) / (x2² + y2²). Dabei ist x2² gleich x2 hoch 2. Wie bei den reellen Zahlen ist die Division durch 0 verboten: z2 ≠ 0, d. h. x2 und y2 dürfen nicht beide 0 sein. Da Real- und Imaginärteil des Ergebnisses denselben Nenner haben, lässt sich das Ergebnis zu einem einzigen Bruch zusammenfassen. So stellt es auch dieses Programm dar: z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²).</source>
+        <translation>Division of complex numbers. To divide two complex numbers z1 = x1 + j · y1 and z2 = x2 + j · y2, multiply the numerator and the denominator of the fraction by x2 − j · y2, the complex conjugate of the denominator. This gives: z1 / z2 = (x1 + j · y1) / (x2 + j · y2) = (x1 · x2 + y1 · y2) / (x2² + y2²) + j · (x2 · y1 − x1 · y2) / (x2² + y2²), where x2² is x2 squared. As with real numbers, division by 0 is not allowed: z2 ≠ 0, i.e. x2 and y2 must not both be 0. Since the real and imaginary parts of the result have the same denominator, the result can be written as a single fraction. This is also how this program shows it: z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²).</translation>
+    </message>
+</context>
+<context>
+    <name>Rechnen1</name>
+    <message>
+        <source>Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,</source>
+        <translation>Type the answer in the form x+jy or x-jy,</translation>
+    </message>
+    <message>
+        <source>also ohne jegliche Leerzeichen oder Klammern.</source>
+        <translation>without any blanks or brackets.</translation>
+    </message>
+    <message>
+        <source>Additions - / Subtraktions - Modus</source>
+        <translation>Addition / Subtraction Mode</translation>
+    </message>
+    <message>
+        <source>Betrags - Modus        </source>
+        <translation>Modulus Mode</translation>
+    </message>
+    <message>
+        <source>Aus Grund der Berechenbarkeit ohne Taschenrechner</source>
+        <translation>So that every task can be done without a calculator,</translation>
+    </message>
+    <message>
+        <source>treten nur ganzzahlige Ergebnisse auf.</source>
+        <translation>all results are whole numbers.</translation>
+    </message>
+    <message>
+        <source>Deshalb ist die Anzahl der möglichen Übungsaufgaben</source>
+        <translation>This is why the number of different tasks</translation>
+    </message>
+    <message>
+        <source>dementsprechend beschränkt.</source>
+        <translation>is limited.</translation>
+    </message>
+    <message>
+        <source>Multiplikations - Modus</source>
+        <translation>Multiplication Mode</translation>
+    </message>
+    <message>
+        <source>Hinweis:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Falsch: %1 ist richtig!</source>
+        <translation>Wrong: %1 is right!</translation>
+    </message>
+</context>
+<context>
+    <name>Rechnen2</name>
+    <message>
+        <source>Divisions - Modus</source>
+        <translation>Division Mode</translation>
+    </message>
+    <message>
+        <source>Falsch, richtig ist:</source>
+        <translation>Wrong. Right answer:</translation>
+    </message>
+    <message>
+        <source>Zähler: %1 %2, Nenner: %3</source>
+        <translation>Numerator: %1 %2, denominator: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Template</name>
+    <message>
+        <source>Dieses Programm ist Freeware</source>
+        <translation>This program is free software</translation>
+    </message>
+    <message>
+        <source>Feedback bitte an:</source>
+        <translation>Send feedback to:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Homepage:</translation>
+    </message>
+    <message>
+        <source>Info über Tessaro</source>
+        <translation>About Tessaro</translation>
+    </message>
+    <message>
+        <source>Üben</source>
+        <translation>Practise</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Rechenregeln und Definitionen für komplexe Zahlen ansehen:</source>
+        <translation>See the rules and definitions for complex numbers:</translation>
+    </message>
+    <message>
+        <source>Regeln</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Addition und Subtraktion komplexer Zahlen üben</source>
+        <translation>Add and subtract complex numbers</translation>
+    </message>
+    <message>
+        <source>Betrag einer komplexen Zahl bilden üben</source>
+        <translation>Find the modulus of a complex number</translation>
+    </message>
+    <message>
+        <source>Multiplikation üben</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division üben</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>über Tessaro</source>
+        <translation>About Tessaro</translation>
+    </message>
+    <message>
+        <source>In dieser Version wird nur das Rechnen in kartesischer Form trainiert!</source>
+        <translation>This version trains arithmetic in Cartesian form only!</translation>
+    </message>
+    <message>
+        <source>Übungsmodus wählen und Rechnen trainieren</source>
+        <translation>Choose an exercise mode and practise</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Aufgabe</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Zurück zum Hauptmenü</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Meldung bei falscher Antwort</source>
+        <translation>Message after a wrong answer</translation>
+    </message>
+    <message>
+        <source>Prozentuale Auswertung</source>
+        <translation>Score in percent</translation>
+    </message>
+    <message>
+        <source>Richtig</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Falsch</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>AUSWERTUNG</source>
+        <translation>SCORE</translation>
+    </message>
+    <message>
+        <source>neue Aufgabe</source>
+        <translation>New task</translation>
+    </message>
+    <message>
+        <source>Auswertung zurücksetzen</source>
+        <translation>Reset score</translation>
+    </message>
+    <message>
+        <source>Meldung bei richtiger Antwort</source>
+        <translation>Message after a right answer</translation>
+    </message>
+    <message>
+        <source>Rechenregel ansehen</source>
+        <translation>See the rule</translation>
+    </message>
+    <message>
+        <source>Rechnen</source>
+        <translation>Arithmetic</translation>
+    </message>
+    <message>
+        <source>Realteil des Zählers</source>
+        <translation>Real part of the numerator</translation>
+    </message>
+    <message>
+        <source>Nenner</source>
+        <translation>Denominator</translation>
+    </message>
+    <message>
+        <source>Imaginärteil des Zählers</source>
+        <translation>Imaginary part of the numerator</translation>
+    </message>
+    <message>
+        <source>Dividend</source>
+        <translation>Dividend</translation>
+    </message>
+    <message>
+        <source>Divisor</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Richtiger Realteil des Zählers</source>
+        <translation>Right real part of the numerator</translation>
+    </message>
+    <message>
+        <source>Richtiger Nenner</source>
+        <translation>Right denominator</translation>
+    </message>
+    <message>
+        <source>Richtiger Imaginärteil des Zählers</source>
+        <translation>Right imaginary part of the numerator</translation>
+    </message>
+    <message>
+        <source>Der Geschichte von den i´s und j´s</source>
+        <translation>The story of the i’s and j’s</translation>
+    </message>
+    <message>
+        <source>Definition und Darstellung einer komplexen Zahl</source>
+        <translation>Definition and notation of a complex number</translation>
+    </message>
+    <message>
+        <source>Der Betrag einer komplexen Zahl</source>
+        <translation>The modulus of a complex number</translation>
+    </message>
+    <message>
+        <source>Addition und Subtraktion von komplexen Zahlen</source>
+        <translation>Addition and subtraction of complex numbers</translation>
+    </message>
+    <message>
+        <source>Multiplikation von komplexen Zahlen</source>
+        <translation>Multiplication of complex numbers</translation>
+    </message>
+    <message>
+        <source>Ansehen!</source>
+        <translation>See it!</translation>
+    </message>
+    <message>
+        <source>Division von komplexen Zahlen</source>
+        <translation>Division of complex numbers</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Rechenregeln für komplexe Zahlen</source>
+        <translation>Rules for complex numbers</translation>
+    </message>
+    <message>
+        <source>REGELN Die Geschichte von den i´s und j´s</source>
+        <translation>RULES The story of the i’s and j’s</translation>
+    </message>
+    <message>
+        <source>REGELN Definition und Darstellung</source>
+        <translation>RULES Definition and notation</translation>
+    </message>
+    <message>
+        <source>REGELN Betrag</source>
+        <translation>RULES Modulus</translation>
+    </message>
+    <message>
+        <source>REGELN Addition</source>
+        <translation>RULES Addition</translation>
+    </message>
+    <message>
+        <source>REGELN Multiplikation</source>
+        <translation>RULES Multiplication</translation>
+    </message>
+    <message>
+        <source>REGELN Division</source>
+        <translation>RULES Division</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::MainMenuDialog</name>
+    <message>
+        <source>Minimieren</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Info über Tessaro...</source>
+        <translation>&amp;About Tessaro...</translation>
+    </message>
+    <message>
+        <source>Kein Übungsmodus gewählt!!</source>
+        <translation>No exercise mode chosen!!</translation>
+    </message>
+</context>
+</TS>
