@@ -141,8 +141,11 @@ TEST(Language, IsEnglishOnlyWhereTheDesktopNamesEnglishBeforeGerman) {
     for (const auto& [uiLanguages, language] : cases)
         EXPECT_EQ(preferredLanguage(uiLanguages), language) << uiLanguages.join(',').toStdString();
     // ctest runs the screens under LANG=C.UTF-8; like gettext, the C locale ignores LANGUAGE.
-    qputenv("LANGUAGE", "en");
+    qputenv("LANGUAGE", "en:de");
     EXPECT_EQ(desktopLanguage(), German);
+    qputenv("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(desktopLanguage(), English);
+    qputenv("LANG", "C.UTF-8");
     qunsetenv("LANGUAGE");
 }
 
