@@ -248,8 +248,14 @@ TEST_F(ExerciseScreenTest, ShowEveryTaskAndVerdictWholeInTheFieldFontMadeSmaller
     for (const auto& [shownOn, id, text] : longest) {
         QLineEdit* shown = shownOn->control<QLineEdit>(id);
         shown->setText(QString::fromUtf8(text));
-        // The text, QLineEdit's margin of two pixels on each side and the cursor's pixel.
+        // The text, QLineEdit's margin of two pixels on each side and the cursor's pixel, at the largest size that
+        // fits.
+        QFont larger = shown->font();
+        larger.setPixelSize(larger.pixelSize() + 1);
         EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()) + 5, shown->width()) << text;
+        EXPECT_TRUE(larger.pixelSize() > 16 ||
+                    QFontMetrics(larger).horizontalAdvance(shown->text()) + 5 > shown->width())
+            << text;
         shown->setText(QStringLiteral("0"));
         EXPECT_EQ(QFontInfo(shown->font()).pixelSize(), 16) << "after " << text;
         EXPECT_EQ(shown->font().weight(), QFont::Weight(670)) << text;
