@@ -80,12 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                                 : isRightAnswer(typed[0], answer[0]);
         require(judged == (typed == answer), "only the plain rendering of the result is right");
 
-        tally.countAnswer();
-        if (judged)
-            tally.addRight();
-        else
-            tally.addWrong();
-        tally.updatePercent();
+        tally.record(judged);
         ++(judged ? right : wrong);
         const long long percent = (200 * right + right + wrong) / (2 * (right + wrong));
         require(tally.rightText() == std::to_string(right) && tally.wrongText() == std::to_string(wrong) &&

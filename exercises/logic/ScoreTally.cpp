@@ -26,6 +26,15 @@ void ScoreTally::updatePercent() {
     percentFigure_ = formatWhole(percent_);
 }
 
+void ScoreTally::record(bool right) {
+    countAnswer();
+    if (right)
+        addRight();
+    else
+        addWrong();
+    updatePercent();
+}
+
 void ScoreTally::reset() {
     answered_ = 0;
     right_ = 0;

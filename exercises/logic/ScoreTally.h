@@ -16,6 +16,8 @@ public:
     void addWrong();
     void updatePercent();
     void reset();
+    // One checked answer, as the exercise screens count it: countAnswer(), addRight() or addWrong(), updatePercent().
+    void record(bool right);
 
     double answered() const { return answered_; }
     double right() const { return right_; }

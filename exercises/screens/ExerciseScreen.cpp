@@ -52,13 +52,7 @@ void ExerciseScreen::resetEvaluation() {
 }
 
 void ExerciseScreen::recordVerdict(bool right) {
-    ScoreTally& tally = programState().tally;
-    tally.countAnswer();
-    if (right)
-        tally.addRight();
-    else
-        tally.addWrong();
-    tally.updatePercent();
+    programState().tally.record(right);
     showTally();
 }
 

@@ -72,9 +72,10 @@ TEST_F(MainMenuTest, PractisesTheChosenModeOnItsScreenWithOneTallyAcrossThemAll)
         EXPECT_EQ(programState().currentMode, mode);
         for (int other : {AddSubtractRadio, ModulusRadio, MultiplyRadio, DivideRadio})
             EXPECT_EQ(menu.control<QRadioButton>(other)->isChecked(), other == radio);
-        whenModalOpens(&menu, [&](QWidget& screen) {
+        const QString expectedClass = QString::fromLatin1(screenClass);
+        whenModalOpens(&menu, [&visits, expectedClass](QWidget& screen) {
             QApplication::processEvents();
-            EXPECT_EQ(QString::fromLatin1(screen.metaObject()->className()), QString::fromLatin1(screenClass));
+            EXPECT_EQ(QString::fromLatin1(screen.metaObject()->className()), expectedClass);
             EXPECT_TRUE(programState().firstTaskShown);
             // One wrong answer on every visit; the counts run on from the visits before.
             auto* wrongCount = static_cast<TemplateDialog&>(screen).control<QLineEdit>(rechnen1::WrongCountField);

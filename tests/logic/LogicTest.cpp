@@ -171,16 +171,6 @@ TEST(AnswerCheck, OnlyTheExactTextOfTheResultIsRight) {
     EXPECT_FALSE(checkDivisionAnswer(6, 2, 2, "3", "1", "1")) << "a reduced fraction";
 }
 
-// What an exercise screen does after each checked answer.
-void record(ScoreTally& tally, bool right) {
-    tally.countAnswer();
-    if (right)
-        tally.addRight();
-    else
-        tally.addWrong();
-    tally.updatePercent();
-}
-
 TEST(ScoreTally, ShowsItsCountsInFullAndTheShareOfRightAnswersRoundedWithHalvesUp) {
     const struct {
         int right, wrong;
@@ -191,7 +181,7 @@ TEST(ScoreTally, ShowsItsCountsInFullAndTheShareOfRightAnswersRoundedWithHalvesU
         ScoreTally tally;
         tally.reset();
         for (int i = 0; i < c.wrong + c.right; ++i)
-            record(tally, i >= c.wrong);
+            tally.record(i >= c.wrong);
         EXPECT_EQ(tally.percentFigure(), c.percent) << c.right << " of " << c.right + c.wrong;
         EXPECT_EQ(tally.rightText() + " " + tally.wrongText(), std::to_string(c.right) + " " + std::to_string(c.wrong));
     }
@@ -202,7 +192,7 @@ TEST(ScoreTally, ShowsItsCountsInFullAndTheShareOfRightAnswersRoundedWithHalvesU
     EXPECT_EQ(tally.answered() + tally.right() + tally.wrong(), 0.0);
     EXPECT_EQ(tally.rightText() + " " + tally.wrongText() + " " + tally.percentFigure(), "0 0 0");
     for (int i = 0; i < 300001; ++i)
-        record(tally, i % 3 != 0);
+        tally.record(i % 3 != 0);
     EXPECT_EQ(tally.answered(), 300001.0);
     EXPECT_EQ(tally.rightText() + " " + tally.wrongText() + " " + tally.percentFigure(), "200000 100001 67");
 }

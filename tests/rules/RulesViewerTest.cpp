@@ -26,7 +26,8 @@ TEST_F(ScreenTest, EveryRowOfTheRulesMenuOpensItsPageAboveTheMenu) {
                                                               {MultiplicationButton, "Multiplikatioin", "page138"},
                                                               {DivisionButton, "Division", "page151"}};
     for (const auto& [button, page, picture] : rows) {
-        EXPECT_EQ(classOfScreenOpenedBy(&menu, [&] { QTest::mouseClick(menu.control(button), Qt::LeftButton); }),
+        QWidget* ansehen = menu.control(button);
+        EXPECT_EQ(classOfScreenOpenedBy(&menu, [ansehen] { QTest::mouseClick(ansehen, Qt::LeftButton); }),
                   QString::fromLatin1(page));
         // Every picture has a version at twice its size for dense screens.
         const QString path = QStringLiteral(":/pictures/%1.png").arg(picture);

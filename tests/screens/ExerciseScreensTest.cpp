@@ -184,7 +184,8 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
     std::mt19937 random(7);
     const QString odd[] = {QString(), QStringLiteral("３+j４"), QStringLiteral("3−j4"), QStringLiteral("😀"),
                            QString(100'000, QLatin1Char('7'))};
-    long right = 0, wrong = 0, steadyMemory = 0;
+    long right = 0, wrong = 0;
+    [[maybe_unused]] long steadyMemory = 0;
     for (int check = 0; check < checks; ++check) {
         if (check % 500 == 499) {  // closed and opened again from the main menu
             programState().firstTaskShown = false;
