@@ -4,7 +4,7 @@
 # Proves the README's two commands on a truly fresh Debian 12. Builds a minimal root with debootstrap in a scratch
 # folder (once; later runs reset it from a saved copy), copies a clean clone of the committed project into it, and
 # runs there, as root: the test command; the run command, headless, until the main menu is up; then the Debian
-# package the build made, installed with apt-get and started the same way. One line per step with its time; the
+# package of that build (cpack), installed with apt-get and started the same way. One line per step with its time; the
 # first failure ends the check with a non-zero exit. Needs root and Debian's package archive; takes many minutes.
 #   scripts/fresh-machine-check.sh [SCRATCH_FOLDER]   (default /var/tmp/tessaro-fresh-machine)
 set -euo pipefail
@@ -73,6 +73,6 @@ echo "Fresh Debian 12 in $target, project $(git -C "$project" rev-parse --short 
 step "minimal Debian 12 root" prepare_root
 step "README test command" inside "cd /root/tessaro && ./scripts/test.sh"
 step "README run command, headless" main_menu_comes_up ./scripts/run.sh
-step "apt-get install the package" inside "cd /root/tessaro && apt-get install -y ./build/tests/packaging/deb/tessaro_*.deb"
+step "apt-get install the package" inside "cd /root/tessaro/build && cpack -G DEB && apt-get install -y ./tessaro_*.deb"
 step "installed /usr/bin/tessaro" main_menu_comes_up /usr/bin/tessaro
 echo "The README's commands work on a fresh Debian 12."
