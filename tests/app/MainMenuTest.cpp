@@ -141,13 +141,15 @@ TEST(Language, IsEnglishOnlyWhereTheDesktopNamesEnglishBeforeGerman) {
     // clang-format on
     for (const auto& [uiLanguages, language] : cases)
         EXPECT_EQ(preferredLanguage(uiLanguages), language) << uiLanguages.join(',').toStdString();
-    // ctest runs the screens under LANG=C.UTF-8; like gettext, the C locale ignores LANGUAGE.
+    // German under LANG=C.UTF-8, and, as with gettext, whatever LANGUAGE says in the C locale.
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    qputenv("LANG", "C.UTF-8");
+    EXPECT_EQ(desktopLanguage(), German);
     qputenv("LANGUAGE", "en:de");
     EXPECT_EQ(desktopLanguage(), German);
     qputenv("LANG", "de_DE.UTF-8");
     EXPECT_EQ(desktopLanguage(), English);
-    qputenv("LANG", "C.UTF-8");
-    qunsetenv("LANGUAGE");
 }
 
 // Every screen ends its modal run on each way a user closes it: its closing button, Enter, Escape, the close box.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ApplicationSetup.h"
+#include "Language.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     tessaro::setUpApplication(application);
+    // The screens are tested and their references written in German, whatever the machine's own language.
+    tessaro::useLanguage(tessaro::Language::German);
     // A text cursor that does not blink looks the same in every picture taken of a screen.
     QApplication::setCursorFlashTime(0);
     ::testing::InitGoogleTest(&argc, argv);
