@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MainMenuDialog.h"
+#include "app/MainMenuDialog.h"
 
-#include "AboutDialog.h"
-#include "MainMenuTemplate.h"
-#include "PictureButton.h"
-#include "PictureButtonSetup.h"
-#include "ProgramState.h"
-#include "Rechnen1.h"
-#include "Rechnen2.h"
-#include "RulesMenu.h"
-#include "ScreenOpener.h"
+#include "app/AboutDialog.h"
+#include "dialogkit/PictureButtonSetup.h"
+#include "dialogkit/ProgramState.h"
+#include "dialogkit/ScreenOpener.h"
+#include "resources/templates/MainMenuTemplate.h"
+#include "screens/Rechnen1.h"
+#include "screens/Rechnen2.h"
+#include "screens/RulesMenu.h"
+#include "widgets/PictureButton.h"
 
 #include <QContextMenuEvent>
 #include <QIcon>

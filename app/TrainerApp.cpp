@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TrainerApp.h"
+#include "app/TrainerApp.h"
 
-#include "ApplicationSetup.h"
-#include "MainMenuDialog.h"
+#include "app/MainMenuDialog.h"
+#include "dialogkit/ApplicationSetup.h"
 
 namespace tessaro {
 

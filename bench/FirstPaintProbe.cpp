@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FirstPaintProbe.h"
+#include "bench/FirstPaintProbe.h"
 
 #include <QEvent>
 #include <QWidget>

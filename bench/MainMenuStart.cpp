@@ -3,11 +3,11 @@
 
 // Tessaro's start as TrainerApp::start does it, up to the main menu's first painted frame.
 
-#include "ApplicationSetup.h"
-#include "BenchClock.h"
-#include "FirstPaintProbe.h"
-#include "MainMenuDialog.h"
-#include "TrainerApp.h"
+#include "app/MainMenuDialog.h"
+#include "app/TrainerApp.h"
+#include "bench/BenchClock.h"
+#include "bench/FirstPaintProbe.h"
+#include "dialogkit/ApplicationSetup.h"
 
 using namespace tessaro::bench;
 

@@ -3,15 +3,15 @@
 
 // How fast the first exercise screen opens from the main menu, and how fast it answers "Berechnen".
 
-#include "ApplicationSetup.h"
-#include "BenchClock.h"
-#include "FirstPaintProbe.h"
-#include "MainMenuDialog.h"
-#include "ProgramState.h"
-#include "Rechnen1.h"
-#include "Rechnen1Template.h"
-#include "RepaintWatch.h"
-#include "TrainerApp.h"
+#include "app/MainMenuDialog.h"
+#include "app/TrainerApp.h"
+#include "bench/BenchClock.h"
+#include "bench/FirstPaintProbe.h"
+#include "bench/RepaintWatch.h"
+#include "dialogkit/ApplicationSetup.h"
+#include "dialogkit/ProgramState.h"
+#include "resources/templates/Rechnen1Template.h"
+#include "screens/Rechnen1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,8 +4,8 @@
 // The fastest a Qt Widgets program of Tessaro's kind can be: a bare dialog of the main menu's size with one button,
 // in the Fusion style, that reports its first painted frame the way the Tessaro benchmarks do.
 
-#include "BenchClock.h"
-#include "FirstPaintProbe.h"
+#include "bench/BenchClock.h"
+#include "bench/FirstPaintProbe.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ApplicationSetup.h"
+#include "dialogkit/ApplicationSetup.h"
 
-#include "DialogMetrics.h"
-#include "Language.h"
-#include "ProgramInfo.h"
+#include "dialogkit/DialogMetrics.h"
+#include "dialogkit/Language.h"
+#include "generated/ProgramInfo.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PaintedText.h"
+#include "dialogkit/PaintedText.h"
 
-#include "ScreenColours.h"
+#include "dialogkit/ScreenColours.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PictureButtonSetup.h"
+#include "dialogkit/PictureButtonSetup.h"
 
-#include "PictureButton.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ProgramState.h"
+#include "dialogkit/ProgramState.h"
 
 namespace tessaro {
 

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "ExerciseMode.h"
-#include "RandomSource.h"
-#include "ScoreTally.h"
+#include "logic/ExerciseMode.h"
+#include "logic/RandomSource.h"
+#include "logic/ScoreTally.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ScreenColours.h"
+#include "dialogkit/ScreenColours.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TemplateDialog.h"
+#include "dialogkit/TemplateDialog.h"
 
-#include "ButtonStyle.h"
-#include "DialogMetrics.h"
-#include "EtchedGroupBox.h"
-#include "Language.h"
-#include "MultiLineButton.h"
-#include "PictureButton.h"
-#include "PictureTexts.h"
-#include "PixmapLoading.h"
-#include "ScreenColours.h"
+#include "dialogkit/DialogMetrics.h"
+#include "dialogkit/Language.h"
+#include "dialogkit/PixmapLoading.h"
+#include "dialogkit/ScreenColours.h"
+#include "resources/templates/PictureTexts.h"
+#include "widgets/ButtonStyle.h"
+#include "widgets/EtchedGroupBox.h"
+#include "widgets/MultiLineButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -5,9 +5,9 @@
 // any typed answers judged, every verdict counted, resets between. Only the one plain rendering of the result may
 // be judged right, and the tally's texts must always show the fuzzer's own count.
 
-#include "DivisionTask.h"
-#include "ExerciseTask.h"
-#include "ScoreTally.h"
+#include "logic/DivisionTask.h"
+#include "logic/ExerciseTask.h"
+#include "logic/ScoreTally.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -15,7 +15,7 @@ find "$build" -name '*.gcda' -delete
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j2 >/dev/null || echo "some tests failed; coverage as measured"
 
 cd "$build"  # gcov writes its working files into the current folder
-folders=(exercises/logic resources widgets dialogkit rules exercises/screens app)
+folders=(logic resources widgets dialogkit screens app)
 gcovr --root "$root" --object-directory "$build" --exclude-unreachable-branches \
   "${folders[@]/#/--filter=$root/}" --exclude-directories "$build/CMakeFiles" \
   --exclude-directories "$build/tests" --json "$build/coverage.json" "$build" >/dev/null

@@ -7,5 +7,5 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
-/usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language de -target-language en \
-  app dialogkit exercises/screens rules resources/templates -ts "${1:-translations/tessaro_en.ts}"
+/usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language de -target-language en -I . \
+  app dialogkit screens widgets resources/templates -ts "${1:-translations/tessaro_en.ts}"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "SystemColours.h"
+#include "widgets/SystemColours.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PictureButton.h"
+#include "widgets/PictureButton.h"
 
-#include "ButtonStyle.h"
-#include "EdgePainting.h"
-#include "PictureButtonLayout.h"
-#include "SystemColours.h"
+#include "widgets/ButtonStyle.h"
+#include "widgets/EdgePainting.h"
+#include "widgets/PictureButtonLayout.h"
+#include "widgets/SystemColours.h"
 
 #include <QEnterEvent>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "HoverTracker.h"
+#include "widgets/HoverTracker.h"
 
 #include <QColor>
 #include <QIcon>

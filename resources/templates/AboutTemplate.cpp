@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AboutTemplate.h"
+#include "resources/templates/AboutTemplate.h"
 
-#include "ProgramInfo.h"
+#include "generated/ProgramInfo.h"
 
 #include <QtGlobal>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "DialogTemplate.h"
+#include "resources/templates/DialogTemplate.h"
 
 namespace tessaro::mainmenu {
 

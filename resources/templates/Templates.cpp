@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Templates.h"
+#include "resources/templates/Templates.h"
 
-#include "AboutTemplate.h"
-#include "MainMenuTemplate.h"
-#include "Rechnen1Template.h"
-#include "Rechnen2Template.h"
-#include "RulesTemplates.h"
+#include "resources/templates/AboutTemplate.h"
+#include "resources/templates/MainMenuTemplate.h"
+#include "resources/templates/Rechnen1Template.h"
+#include "resources/templates/Rechnen2Template.h"
+#include "resources/templates/RulesTemplates.h"
 
 namespace tessaro::templates {
 

@@ -4,15 +4,15 @@
 // The main menu as the hub of the program: choosing a mode, practising it, the refusal, the about box, the window
 // menu, what its paints do to the shared state; the program's language; how every screen closes.
 
-#include "AboutDialog.h"
-#include "Language.h"
-#include "MainMenuDialog.h"
-#include "MainMenuTemplate.h"
-#include "ProgramState.h"
-#include "Rechnen1Template.h"
-#include "RulePages.h"
-#include "RulesMenu.h"
-#include "ScreenTesting.h"
+#include "app/AboutDialog.h"
+#include "app/MainMenuDialog.h"
+#include "dialogkit/Language.h"
+#include "dialogkit/ProgramState.h"
+#include "resources/templates/MainMenuTemplate.h"
+#include "resources/templates/Rechnen1Template.h"
+#include "screens/RulePages.h"
+#include "screens/RulesMenu.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <QLineEdit>
 #include <QMenu>

@@ -3,10 +3,10 @@
 
 // The dialog font and every caption of every template in it: nothing is cut short.
 
-#include "DialogMetrics.h"
-#include "Language.h"
-#include "ScreenTesting.h"
-#include "Templates.h"
+#include "dialogkit/DialogMetrics.h"
+#include "dialogkit/Language.h"
+#include "resources/templates/Templates.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

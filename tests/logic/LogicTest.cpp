@@ -4,9 +4,9 @@
 // The exercise logic, held to worked examples: the random source, the tasks of the four modes, the answer checks
 // and the tally.
 
-#include "DivisionTask.h"
-#include "ExerciseTask.h"
-#include "ScoreTally.h"
+#include "logic/DivisionTask.h"
+#include "logic/ExerciseTask.h"
+#include "logic/ScoreTally.h"
 
 #include <gtest/gtest.h>
 

@@ -5,14 +5,14 @@
 // reads of it word for word as in its reference text. Both were checked once by eye against the description of the
 // screens; scripts/update-references.sh writes them anew after an intended change.
 
-#include "AboutDialog.h"
-#include "Language.h"
-#include "MainMenuDialog.h"
-#include "Rechnen1.h"
-#include "Rechnen2.h"
-#include "RulePages.h"
-#include "RulesMenu.h"
-#include "ScreenTesting.h"
+#include "app/AboutDialog.h"
+#include "app/MainMenuDialog.h"
+#include "dialogkit/Language.h"
+#include "screens/Rechnen1.h"
+#include "screens/Rechnen2.h"
+#include "screens/RulePages.h"
+#include "screens/RulesMenu.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <QAccessible>
 #include <QMetaEnum>

@@ -4,15 +4,15 @@
 // Both exercise screens played as a student plays them: typed answers, clicks and keys, then what the screen shows,
 // where the focus is and what the tally counts.
 
-#include "Announcement.h"
-#include "DivisionTask.h"
-#include "ExerciseTask.h"
-#include "ProgramState.h"
-#include "Rechnen1.h"
-#include "Rechnen1Template.h"
-#include "Rechnen2.h"
-#include "Rechnen2Template.h"
-#include "ScreenTesting.h"
+#include "dialogkit/Announcement.h"
+#include "dialogkit/ProgramState.h"
+#include "logic/DivisionTask.h"
+#include "logic/ExerciseTask.h"
+#include "resources/templates/Rechnen1Template.h"
+#include "resources/templates/Rechnen2Template.h"
+#include "screens/Rechnen1.h"
+#include "screens/Rechnen2.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <QAccessibleEvent>
 #include <QApplication>

@@ -4,9 +4,9 @@
 // The screens on a dense display, two device pixels to a logical one: same logical size, painted marks in place,
 // pictures and icons from their double-size versions. Runs with QT_SCALE_FACTOR=2.
 
-#include "Rechnen2.h"
-#include "RulePages.h"
-#include "ScreenTesting.h"
+#include "screens/Rechnen2.h"
+#include "screens/RulePages.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <QLabel>
 #include <QTest>

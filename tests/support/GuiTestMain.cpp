@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ApplicationSetup.h"
-#include "Language.h"
+#include "dialogkit/ApplicationSetup.h"
+#include "dialogkit/Language.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

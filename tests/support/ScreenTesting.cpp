@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ScreenTesting.h"
+#include "tests/support/ScreenTesting.h"
 
-#include "ProgramState.h"
-#include "Rechnen2Template.h"
+#include "dialogkit/ProgramState.h"
+#include "resources/templates/Rechnen2Template.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "ExerciseMode.h"
-#include "TemplateDialog.h"
+#include "dialogkit/TemplateDialog.h"
+#include "logic/ExerciseMode.h"
 
 #include <gtest/gtest.h>
 #include <QColor>

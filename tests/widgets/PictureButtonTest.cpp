@@ -3,7 +3,7 @@
 
 // The picture button on its own, in every look and state, with system colours that tell each pixel's painter.
 
-#include "PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

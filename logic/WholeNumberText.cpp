@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "WholeNumberText.h"
+#include "logic/WholeNumberText.h"
 
 #include <cmath>
 #include <cstdio>

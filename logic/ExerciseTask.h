@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "ExerciseMode.h"
-#include "RandomSource.h"
+#include "logic/ExerciseMode.h"
+#include "logic/RandomSource.h"
 
 #include <optional>
 #include <string>

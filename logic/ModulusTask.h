@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ExerciseTask.h"
+#include "logic/ExerciseTask.h"
 
 namespace tessaro {
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ModulusTask.h"
+#include "logic/ModulusTask.h"
 
-#include "WholeNumberText.h"
+#include "logic/WholeNumberText.h"
 
 #include <array>
 #include <cmath>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "RandomSource.h"
-#include "TaskOperand.h"
+#include "logic/RandomSource.h"
+#include "logic/TaskOperand.h"
 
 #include <string>
 #include <string_view>

@@ -4,9 +4,9 @@
 // The rules menu opens the page of each row above itself. The pages themselves, titles and pictures, are held to
 // their reference pictures and texts.
 
-#include "RulesMenu.h"
-#include "RulesTemplates.h"
-#include "ScreenTesting.h"
+#include "resources/templates/RulesTemplates.h"
+#include "screens/RulesMenu.h"
+#include "tests/support/ScreenTesting.h"
 
 #include <QImageReader>
 #include <QTest>

@@ -1,19 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Rechnen2.h"
+#include "screens/Rechnen2.h"
 
-#include "Announcement.h"
-#include "DialogMetrics.h"
-#include "DivisionTask.h"
-#include "ExerciseTask.h"
-#include "FieldText.h"
-#include "PaintedText.h"
-#include "ProgramState.h"
-#include "Rechnen2Template.h"
-#include "RulePages.h"
-#include "ScreenColours.h"
-#include "ScreenOpener.h"
+#include "dialogkit/Announcement.h"
+#include "dialogkit/DialogMetrics.h"
+#include "dialogkit/FieldText.h"
+#include "dialogkit/PaintedText.h"
+#include "dialogkit/ProgramState.h"
+#include "dialogkit/ScreenColours.h"
+#include "dialogkit/ScreenOpener.h"
+#include "logic/DivisionTask.h"
+#include "logic/ExerciseTask.h"
+#include "resources/templates/Rechnen2Template.h"
+#include "screens/RulePages.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "TemplateDialog.h"
+#include "dialogkit/TemplateDialog.h"
 
 #include <QFont>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "RulePages.h"
+#include "screens/RulePages.h"
 
-#include "RulesTemplates.h"
+#include "resources/templates/RulesTemplates.h"
 
 using namespace tessaro;
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "TemplateDialog.h"
+#include "dialogkit/TemplateDialog.h"
 
 // The rules menu: one "Ansehen!" button for each rule page.
 class Regeln : public tessaro::TemplateDialog {

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ExerciseTask.h"
+#include "logic/ExerciseTask.h"
 
-#include "ModulusTask.h"
-#include "TaskOperand.h"
+#include "logic/ModulusTask.h"
+#include "logic/TaskOperand.h"
 
 namespace tessaro {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "TemplateDialog.h"
+#include "dialogkit/TemplateDialog.h"
 
 // The screens' class names are their runtime class names, so these classes live outside any namespace.
 

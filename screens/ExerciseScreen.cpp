@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ExerciseScreen.h"
+#include "screens/ExerciseScreen.h"
 
-#include "DialogMetrics.h"
-#include "FieldText.h"
-#include "PictureButton.h"
-#include "PictureButtonSetup.h"
-#include "ProgramState.h"
-#include "ScreenColours.h"
+#include "dialogkit/DialogMetrics.h"
+#include "dialogkit/FieldText.h"
+#include "dialogkit/PictureButtonSetup.h"
+#include "dialogkit/ProgramState.h"
+#include "dialogkit/ScreenColours.h"
+#include "widgets/PictureButton.h"
 
 #include <QLineEdit>
 #include <QShortcut>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "RandomSource.h"
+#include "logic/RandomSource.h"
 
 #include <string>
 

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Rechnen1.h"
+#include "screens/Rechnen1.h"
 
-#include "Announcement.h"
-#include "DialogMetrics.h"
-#include "ExerciseTask.h"
-#include "FieldText.h"
-#include "PaintedText.h"
-#include "ProgramState.h"
-#include "Rechnen1Template.h"
-#include "RulePages.h"
-#include "ScreenColours.h"
-#include "ScreenOpener.h"
+#include "dialogkit/Announcement.h"
+#include "dialogkit/DialogMetrics.h"
+#include "dialogkit/FieldText.h"
+#include "dialogkit/PaintedText.h"
+#include "dialogkit/ProgramState.h"
+#include "dialogkit/ScreenColours.h"
+#include "dialogkit/ScreenOpener.h"
+#include "logic/ExerciseTask.h"
+#include "resources/templates/Rechnen1Template.h"
+#include "screens/RulePages.h"
 
 #include <QLineEdit>
 #include <QPainter>

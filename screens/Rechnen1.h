@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ExerciseScreen.h"
+#include "screens/ExerciseScreen.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tessaro-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "RulesMenu.h"
+#include "screens/RulesMenu.h"
 
-#include "RulePages.h"
-#include "RulesTemplates.h"
-#include "ScreenOpener.h"
+#include "dialogkit/ScreenOpener.h"
+#include "resources/templates/RulesTemplates.h"
+#include "screens/RulePages.h"
 
 #include <QPushButton>
 
