@@ -8,8 +8,7 @@
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenOpener.h"
 #include "resources/templates/MainMenuTemplate.h"
-#include "screens/Rechnen1.h"
-#include "screens/Rechnen2.h"
+#include "screens/ExerciseModes.h"
 #include "screens/RulesMenu.h"
 #include "widgets/PictureButton.h"
 
@@ -29,19 +28,15 @@ MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(mainmenu::dialo
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon130.png")));
     setUpPictureButton(*control<PictureButton>(mainmenu::RulesButton), 150, QColor(204, 255, 255));
     setUpPictureButton(*control<PictureButton>(mainmenu::PractiseButton), 152, QColor(250, 255, 204));
-    bindModeButton(mainmenu::AddSubtractRadio, ExerciseMode::AddSubtract);
-    bindModeButton(mainmenu::ModulusRadio, ExerciseMode::Modulus);
-    bindModeButton(mainmenu::MultiplyRadio, ExerciseMode::Multiply);
-    bindModeButton(mainmenu::DivideRadio, ExerciseMode::Divide);
+    for (const ExerciseModeRow& row : exerciseModes())
+        connect(control<QRadioButton>(row.menuRadio), &QRadioButton::clicked, this,
+                [mode = row.mode] { programState().currentMode = mode; });
     connect(control<QPushButton>(mainmenu::PractiseButton), &QPushButton::clicked, this, &MainMenuDialog::practise);
-    connect(control<QPushButton>(mainmenu::RulesButton), &QPushButton::clicked, this, [] { openScreen<Regeln>(); });
+    connect(control<QPushButton>(mainmenu::RulesButton), &QPushButton::clicked, this,
+            [this] { openAndReturn(openScreen<Regeln>); });
     connect(control<QPushButton>(mainmenu::AboutButton), &QPushButton::clicked, this,
-            [] { openScreen<AboutDialog>(); });
+            [this] { openAndReturn(openScreen<AboutDialog>); });
     createSystemMenu();
-}
-
-void MainMenuDialog::bindModeButton(int id, ExerciseMode mode) {
-    connect(control<QRadioButton>(id), &QRadioButton::clicked, this, [mode] { programState().currentMode = mode; });
 }
 
 // Window managers on Linux take no entries of a program, so the menu of the window is our own.
@@ -50,7 +45,7 @@ void MainMenuDialog::createSystemMenu() {
     systemMenu_->addAction(tr("Minimieren"), this, &QWidget::showMinimized);
     systemMenu_->addAction(tr("Schließen"), this, &QDialog::reject);
     systemMenu_->addSeparator();
-    systemMenu_->addAction(tr("&Info über Tessaro..."), this, [] { openScreen<AboutDialog>(); });
+    systemMenu_->addAction(tr("&Info über Tessaro..."), this, [this] { openAndReturn(openScreen<AboutDialog>); });
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(shortcut, &QShortcut::activated, this, [this] { systemMenu_->popup(mapToGlobal(QPoint(0, 0))); });
@@ -58,34 +53,33 @@ void MainMenuDialog::createSystemMenu() {
 
 void MainMenuDialog::contextMenuEvent(QContextMenuEvent* event) { systemMenu_->popup(event->globalPos()); }
 
-void MainMenuDialog::paintEvent(QPaintEvent* event) {
-    TemplateDialog::paintEvent(event);
+void MainMenuDialog::showEvent(QShowEvent* event) {
+    TemplateDialog::showEvent(event);
+    startAfresh();
+}
+
+void MainMenuDialog::startAfresh() {
     ProgramState& state = programState();
     state.random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
     if (state.currentMode == ExerciseMode::None)
         state.tally.reset();
 }
 
+void MainMenuDialog::openAndReturn(void (*open)()) {
+    open();
+    startAfresh();
+}
+
 void MainMenuDialog::practise() {
     ProgramState& state = programState();
-    switch (state.currentMode) {
-    case ExerciseMode::AddSubtract:
-    case ExerciseMode::Modulus:
-    case ExerciseMode::Multiply:
-        openScreen<Rechnen1>();
+    if (const ExerciseModeRow* row = exerciseModeRow(state.currentMode)) {
+        openAndReturn(row->openScreen);
         state.firstTaskShown = false;
-        break;
-    case ExerciseMode::Divide:
-        openScreen<Rechnen2>();
-        state.firstTaskShown = false;
-        break;
-    case ExerciseMode::None: {
-        QMessageBox refusal(QMessageBox::Critical, QApplication::applicationName(), tr("Kein Übungsmodus gewählt!!"),
-                            QMessageBox::Ok, this);
-        refusal.exec();
-        break;
+        return;
     }
-    }
+    QMessageBox refusal(QMessageBox::Critical, QApplication::applicationName(), tr("Kein Übungsmodus gewählt!!"),
+                        QMessageBox::Ok, this);
+    refusal.exec();
 }
 
 }  // namespace tessaro

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "dialogkit/TemplateDialog.h"
-#include "logic/ExerciseMode.h"
 
 class QMenu;
 
@@ -19,12 +18,15 @@ public:
     QMenu* systemMenu() const { return systemMenu_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void bindModeButton(int id, ExerciseMode mode);
     void createSystemMenu();
+    // Seeds the random source from the clock, and resets the tally while no mode is chosen: whenever the menu is
+    // shown, and again when a screen opened from it has closed.
+    void startAfresh();
+    void openAndReturn(void (*open)());
     void practise();
 
     QMenu* systemMenu_ = nullptr;

@@ -141,10 +141,6 @@ void TemplateDialog::buildControls() {
             applyScreenColours(*widget);
         if (entry.kind == ControlKind::GroupBox)
             widget->lower();
-        else
-            // Opaque controls repaint alone: a changed text or focus must not repaint the screen beneath,
-            // whose paint handler acts as well as draws.
-            widget->setAutoFillBackground(true);
         widget->setBackgroundRole(entry.kind == ControlKind::Edit ? QPalette::Base : QPalette::Window);
         if (entry.id != kNoId)
             controls_.insert(entry.id, widget);

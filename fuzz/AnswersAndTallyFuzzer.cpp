@@ -6,7 +6,9 @@
 // be judged right, and the tally's texts must always show the fuzzer's own count.
 
 #include "logic/DivisionTask.h"
+#include "logic/ExerciseMode.h"
 #include "logic/ExerciseTask.h"
+#include "logic/ModulusTask.h"
 #include "logic/ScoreTally.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -45,7 +47,10 @@ std::vector<std::string> drawAnswer(ExerciseMode mode, RawValueSource& source) {
         return {std::to_string(task.realNumerator), std::to_string(task.denominator),
                 std::to_string(task.imagNumerator)};
     }
-    return {makeTask(mode, source)->expectedAnswer};
+    const auto make = mode == ExerciseMode::AddSubtract ? makeAddSubtractTask
+                      : mode == ExerciseMode::Modulus   ? makeModulusTask
+                                                        : makeMultiplyTask;
+    return {make(source).expectedAnswer};
 }
 
 }  // namespace

@@ -3,12 +3,9 @@
 
 #include "logic/ExerciseTask.h"
 
-#include "logic/ModulusTask.h"
 #include "logic/TaskOperand.h"
 
 namespace tessaro {
-
-namespace {
 
 ExerciseTask makeAddSubtractTask(RawValueSource& source) {
     const TaskOperand a = drawOperand(source, 100);
@@ -25,23 +22,6 @@ ExerciseTask makeMultiplyTask(RawValueSource& source) {
     const int re = a.re * b.re - a.im * b.im;
     const int im = a.re * b.im + a.im * b.re;
     return {a.text + " * " + b.text, formatCartesian(re, im)};
-}
-
-}  // namespace
-
-std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source) {
-    switch (mode) {
-    case ExerciseMode::AddSubtract:
-        return makeAddSubtractTask(source);
-    case ExerciseMode::Modulus:
-        return makeModulusTask(source);
-    case ExerciseMode::Multiply:
-        return makeMultiplyTask(source);
-    case ExerciseMode::None:
-    case ExerciseMode::Divide:
-        break;
-    }
-    return std::nullopt;
 }
 
 std::string formatCartesian(int re, int im) {

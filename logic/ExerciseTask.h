@@ -3,10 +3,8 @@
 
 #pragma once
 
-#include "logic/ExerciseMode.h"
 #include "logic/RandomSource.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,10 +16,10 @@ struct ExerciseTask {
     std::string expectedAnswer;
 };
 
-// Draws a task for the add/subtract, modulus or multiply exercise. The divide
-// exercise has its own task type (DivisionTask.h); None and Divide give
-// nullopt without drawing, so the random sequence is left untouched.
-std::optional<ExerciseTask> makeTask(ExerciseMode mode, RawValueSource& source);
+// Draws the sum or difference of two numbers with parts up to 100.
+ExerciseTask makeAddSubtractTask(RawValueSource& source);
+// Draws the product of two numbers with parts up to 10.
+ExerciseTask makeMultiplyTask(RawValueSource& source);
 
 // The answer form a user has to type: "3+j4", "-49-j3", "7+j0".
 std::string formatCartesian(int re, int im);

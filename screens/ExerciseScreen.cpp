@@ -5,10 +5,14 @@
 
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
+#include "dialogkit/PaintedText.h"
 #include "dialogkit/PictureButtonSetup.h"
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
+#include "screens/ExerciseModes.h"
 #include "widgets/PictureButton.h"
+
+#include <QCoreApplication>
 
 #include <QLineEdit>
 #include <QShortcut>
@@ -21,6 +25,7 @@ constexpr int kFieldFontWeight = 670;
 
 ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent)
     : TemplateDialog(dialogTemplate, parent),
+      answerField_(control<QLineEdit>(controls.answer)),
       rightCountField_(control<QLineEdit>(controls.rightCount)),
       wrongCountField_(control<QLineEdit>(controls.wrongCount)),
       percentField_(control<QLineEdit>(controls.percent)),
@@ -66,11 +71,38 @@ void ExerciseScreen::showTally() {
 
 QString ExerciseScreen::rightVerdict() { return tr("Richtig!!"); }
 
-void ExerciseScreen::startFirstTaskOnce() {
+void ExerciseScreen::showEvent(QShowEvent* event) {
+    TemplateDialog::showEvent(event);
+    showTally();
     ProgramState& state = programState();
     if (!state.firstTaskShown)
         startNewTask();
     state.firstTaskShown = true;
+}
+
+void ExerciseScreen::showRulePage() {
+    if (const ExerciseModeRow* row = exerciseModeRow(programState().currentMode))
+        row->openRulePage();
+    answerField_->setFocus();
+}
+
+void ExerciseScreen::paintModeHeading(QPainter& painter) const {
+    const ExerciseModeRow* row = exerciseModeRow(programState().currentMode);
+    if (!row)
+        return;
+    const auto translated = [](const char* text) { return QCoreApplication::translate("ExerciseModes", text); };
+    const ModeHeading& heading = row->heading;
+    drawPaintedText(painter, heading.titlePosition, translated(heading.title), arialFont(24), kTitleRed);
+    if (heading.hintLines.empty())
+        return;
+    QFont underlined = arialFont(14);
+    underlined.setUnderline(true);
+    drawPaintedText(painter, {400, 200}, tr("Hinweis:"), underlined, Qt::black);
+    int y = 215;
+    for (const char* line : heading.hintLines) {
+        drawPaintedText(painter, {400, y}, translated(line), arialFont(14), Qt::black);
+        y += 15;
+    }
 }
 
 void ExerciseScreen::useFieldFont(std::initializer_list<QLineEdit*> fields) {

@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 class QKeySequence;
+class QPainter;
 class QLineEdit;
 class QPushButton;
 
@@ -20,12 +21,14 @@ class ExerciseScreen : public tessaro::TemplateDialog {
 public:
     virtual void startNewTask() = 0;
     virtual void evaluateAnswer() = 0;
-    virtual void showRulePage() = 0;
     void resetEvaluation();
+    // Opens the rule page of the current mode; back from it, the student types the answer again.
+    void showRulePage();
 
 protected:
     // The controls both screens have, by their ids in the screen's template.
     struct SharedControls {
+        int answer;  // the first field a student types into
         int compute;
         int newTask;
         int reset;
@@ -40,14 +43,17 @@ protected:
     void recordVerdict(bool right);
     void showTally();
     static QString rightVerdict();
-    // The first paint of an opening draws a task; later paints keep it.
-    void startFirstTaskOnce();
+    // The first show of an opening draws a task and shows the tally; a screen shown again keeps its task.
+    void showEvent(QShowEvent* event) override;
+    // The current mode's title, and its hint lines under "Hinweis:" where it has any.
+    void paintModeHeading(QPainter& painter) const;
     void useFieldFont(std::initializer_list<QLineEdit*> fields);
     void setResultColours(QLineEdit& wrongField, QLineEdit& rightField);
 
 private:
     void bindKey(QPushButton& button, const QKeySequence& key);
 
+    QLineEdit* answerField_;
     QLineEdit* rightCountField_;
     QLineEdit* wrongCountField_;
     QLineEdit* percentField_;

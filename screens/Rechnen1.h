@@ -17,14 +17,12 @@ public:
 
     void startNewTask() override;
     void evaluateAnswer() override;
-    void showRulePage() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void paintModeTitleAndHint(QPainter& painter) const;
-
     QLineEdit* taskField_;
     QLineEdit* answerField_;
     QLineEdit* wrongMessageField_;

@@ -9,11 +9,9 @@
 #include "dialogkit/PaintedText.h"
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
-#include "dialogkit/ScreenOpener.h"
 #include "logic/DivisionTask.h"
 #include "logic/ExerciseTask.h"
 #include "resources/templates/Rechnen2Template.h"
-#include "screens/RulePages.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -46,7 +44,8 @@ void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from
 
 Rechnen2::Rechnen2(QWidget* parent)
     : ExerciseScreen(rechnen2::dialogTemplate(),
-                     {.compute = rechnen2::ComputeButton,
+                     {.answer = rechnen2::RealNumeratorInput,
+                      .compute = rechnen2::ComputeButton,
                       .newTask = rechnen2::NewTaskButton,
                       .reset = rechnen2::ResetButton,
                       .rule = rechnen2::RuleButton,
@@ -74,20 +73,16 @@ Rechnen2::Rechnen2(QWidget* parent)
 
 void Rechnen2::paintEvent(QPaintEvent* event) {
     ExerciseScreen::paintEvent(event);
-    {
-        QPainter painter(this);
-        painter.setPen(QPen(Qt::black, 1));
-        drawBar(painter, 220, 400, kBarY);
-        drawBar(painter, 40, 165, kBarY);
-        const QFont signFont = arialFont(24);
-        drawPaintedText(painter, {250, 40}, tr("Divisions - Modus"), signFont, kTitleRed);
-        drawPaintedText(painter, {300, 130}, QStringLiteral("+ j"), signFont, Qt::black);
-        drawPaintedText(painter, {185, 157}, QStringLiteral("="), signFont, Qt::black);
-        if (correctAnswerShown_)
-            drawBar(painter, 260, 420, kCorrectAnswerBarY);
-    }
-    showTally();
-    startFirstTaskOnce();
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1));
+    drawBar(painter, 220, 400, kBarY);
+    drawBar(painter, 40, 165, kBarY);
+    paintModeHeading(painter);
+    const QFont signFont = arialFont(24);
+    drawPaintedText(painter, {300, 130}, QStringLiteral("+ j"), signFont, Qt::black);
+    drawPaintedText(painter, {185, 157}, QStringLiteral("="), signFont, Qt::black);
+    if (correctAnswerShown_)
+        drawBar(painter, 260, 420, kCorrectAnswerBarY);
 }
 
 void Rechnen2::startNewTask() {
@@ -139,9 +134,4 @@ void Rechnen2::showCorrectAnswer() {
             .arg(toQString(texts.realNumerator), toQString(texts.imagNumerator), toQString(texts.denominator)));
     correctAnswerShown_ = true;
     update();
-}
-
-void Rechnen2::showRulePage() {
-    openScreen<Division>();
-    realNumeratorInput_->setFocus();
 }

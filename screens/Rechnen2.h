@@ -16,7 +16,6 @@ public:
 
     void startNewTask() override;
     void evaluateAnswer() override;
-    void showRulePage() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ExerciseModes</name>
+    <message>
+        <source>Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,</source>
+        <translation>Type the answer in the form x+jy or x-jy,</translation>
+    </message>
+    <message>
+        <source>also ohne jegliche Leerzeichen oder Klammern.</source>
+        <translation>without any blanks or brackets.</translation>
+    </message>
+    <message>
+        <source>Additions - / Subtraktions - Modus</source>
+        <translation>Addition / Subtraction Mode</translation>
+    </message>
+    <message>
+        <source>Betrags - Modus        </source>
+        <translation>Modulus Mode</translation>
+    </message>
+    <message>
+        <source>Aus Grund der Berechenbarkeit ohne Taschenrechner</source>
+        <translation>So that every task can be done without a calculator,</translation>
+    </message>
+    <message>
+        <source>treten nur ganzzahlige Ergebnisse auf.</source>
+        <translation>all results are whole numbers.</translation>
+    </message>
+    <message>
+        <source>Deshalb ist die Anzahl der möglichen Übungsaufgaben</source>
+        <translation>This is why the number of different tasks</translation>
+    </message>
+    <message>
+        <source>dementsprechend beschränkt.</source>
+        <translation>is limited.</translation>
+    </message>
+    <message>
+        <source>Multiplikations - Modus</source>
+        <translation>Multiplication Mode</translation>
+    </message>
+    <message>
+        <source>Divisions - Modus</source>
+        <translation>Division Mode</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseScreen</name>
     <message>
         <source>Alt+N</source>
@@ -26,6 +69,10 @@
     <message>
         <source>Richtig!!</source>
         <translation>Right!!</translation>
+    </message>
+    <message>
+        <source>Hinweis:</source>
+        <translation>Note:</translation>
     </message>
 </context>
 <context>
@@ -98,56 +145,12 @@
 <context>
     <name>Rechnen1</name>
     <message>
-        <source>Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,</source>
-        <translation>Type the answer in the form x+jy or x-jy,</translation>
-    </message>
-    <message>
-        <source>also ohne jegliche Leerzeichen oder Klammern.</source>
-        <translation>without any blanks or brackets.</translation>
-    </message>
-    <message>
-        <source>Additions - / Subtraktions - Modus</source>
-        <translation>Addition / Subtraction Mode</translation>
-    </message>
-    <message>
-        <source>Betrags - Modus        </source>
-        <translation>Modulus Mode</translation>
-    </message>
-    <message>
-        <source>Aus Grund der Berechenbarkeit ohne Taschenrechner</source>
-        <translation>So that every task can be done without a calculator,</translation>
-    </message>
-    <message>
-        <source>treten nur ganzzahlige Ergebnisse auf.</source>
-        <translation>all results are whole numbers.</translation>
-    </message>
-    <message>
-        <source>Deshalb ist die Anzahl der möglichen Übungsaufgaben</source>
-        <translation>This is why the number of different tasks</translation>
-    </message>
-    <message>
-        <source>dementsprechend beschränkt.</source>
-        <translation>is limited.</translation>
-    </message>
-    <message>
-        <source>Multiplikations - Modus</source>
-        <translation>Multiplication Mode</translation>
-    </message>
-    <message>
-        <source>Hinweis:</source>
-        <translation>Note:</translation>
-    </message>
-    <message>
         <source>Falsch: %1 ist richtig!</source>
         <translation>Wrong: %1 is right!</translation>
     </message>
 </context>
 <context>
     <name>Rechnen2</name>
-    <message>
-        <source>Divisions - Modus</source>
-        <translation>Division Mode</translation>
-    </message>
     <message>
         <source>Falsch, richtig ist:</source>
         <translation>Wrong. Right answer:</translation>

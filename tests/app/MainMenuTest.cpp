@@ -59,23 +59,37 @@ TEST_F(MainMenuTest, RefusesToPractiseWithoutAModeEveryTimeInTheProgramsLanguage
     useLanguage(Language::German);
 }
 
-TEST_F(MainMenuTest, PractisesTheChosenModeOnItsScreenWithOneTallyAcrossThemAll) {
-    const std::tuple<int, ExerciseMode, const char*> modes[] = {
-        {AddSubtractRadio, ExerciseMode::AddSubtract, "Rechnen1"},
-        {DivideRadio, ExerciseMode::Divide, "Rechnen2"},
-        {MultiplyRadio, ExerciseMode::Multiply, "Rechnen1"},
-        {ModulusRadio, ExerciseMode::Modulus, "Rechnen1"},
-        {ModulusRadio, ExerciseMode::Modulus, "Rechnen1"}};
+// A student clicks the mode they read and presses Enter: "Üben" opens that mode's screen, and the one tally runs on
+// across every screen and mode.
+TEST_F(MainMenuTest, PractisesTheModeWhoseCaptionWasClickedOnItsScreenWhenEnterIsPressed) {
+    struct Choice {
+        const char* caption;
+        ExerciseMode mode;
+        const char* screenClass;
+    };
+    const Choice addSubtract{"Addition und Subtraktion komplexer Zahlen üben", ExerciseMode::AddSubtract, "Rechnen1"},
+        modulus{"Betrag einer komplexen Zahl bilden üben", ExerciseMode::Modulus, "Rechnen1"},
+        multiply{"Multiplikation üben", ExerciseMode::Multiply, "Rechnen1"},
+        divide{"Division üben", ExerciseMode::Divide, "Rechnen2"};
+    const auto radioCaptioned = [this](const QString& caption) -> QRadioButton* {
+        for (auto* radio : menu.findChildren<QRadioButton*>())
+            if (radio->text() == caption)
+                return radio;
+        ADD_FAILURE() << "no radio button reads " << caption.toStdString();
+        return nullptr;
+    };
     int visits = 0;
-    for (const auto& [radio, mode, screenClass] : modes) {
-        click(radio);
-        EXPECT_EQ(programState().currentMode, mode);
-        for (int other : {AddSubtractRadio, ModulusRadio, MultiplyRadio, DivideRadio})
-            EXPECT_EQ(menu.control<QRadioButton>(other)->isChecked(), other == radio);
-        const QString expectedClass = QString::fromLatin1(screenClass);
-        whenModalOpens(&menu, [&visits, expectedClass](QWidget& screen) {
+    for (const Choice& choice : {addSubtract, divide, multiply, modulus, modulus}) {
+        QRadioButton* radio = radioCaptioned(QString::fromUtf8(choice.caption));
+        ASSERT_NE(radio, nullptr);
+        QTest::mouseClick(radio, Qt::LeftButton);
+        for (auto* other : menu.findChildren<QRadioButton*>())
+            EXPECT_EQ(other->isChecked(), other == radio);
+        QString opened;
+        whenModalOpens(&menu, [&](QWidget& screen) {
             QApplication::processEvents();
-            EXPECT_EQ(QString::fromLatin1(screen.metaObject()->className()), expectedClass);
+            opened = QString::fromLatin1(screen.metaObject()->className());
+            EXPECT_EQ(programState().currentMode, choice.mode) << choice.caption;
             EXPECT_TRUE(programState().firstTaskShown);
             // One wrong answer on every visit; the counts run on from the visits before.
             auto* wrongCount = static_cast<TemplateDialog&>(screen).control<QLineEdit>(rechnen1::WrongCountField);
@@ -83,7 +97,9 @@ TEST_F(MainMenuTest, PractisesTheChosenModeOnItsScreenWithOneTallyAcrossThemAll)
             QTest::keyClick(screen.focusWidget(), Qt::Key_Return);
             QTest::keyClick(&screen, Qt::Key_Escape);
         });
-        click(PractiseButton);
+        ASSERT_EQ(menu.focusWidget(), radio);
+        QTest::keyClick(radio, Qt::Key_Return);
+        EXPECT_EQ(opened, QString::fromLatin1(choice.screenClass)) << choice.caption;
         EXPECT_FALSE(programState().firstTaskShown) << "the next opening draws a new task";
     }
     EXPECT_EQ(programState().tally.wrong(), 5);
@@ -112,20 +128,32 @@ TEST_F(MainMenuTest, OpensTheRulesAndTheAboutBoxFromItsButtonsAndItsWindowMenuAn
               QStringLiteral("tessaro::AboutDialog"));
 }
 
-TEST_F(MainMenuTest, EveryPaintSeedsFromTheClockButResetsTheTallyOnlyWhileNoModeIsChosen) {
+// Whenever the menu is shown, and again when a screen opened from it closes, the source is seeded from the clock and,
+// while no mode is chosen, the tally starts from zero; a paint alone changes nothing.
+TEST_F(MainMenuTest, SeedsFromTheClockWhenShownAndBackFromAScreenButResetsTheTallyOnlyWhileNoModeIsChosen) {
     ScoreTally& tally = programState().tally;
-    for (const bool modeChosen : {false, true}) {
-        if (modeChosen)
-            click(ModulusRadio);
+    const auto seededWithTheTimeBy = [&tally](const std::function<void()>& action) {
         tally.countAnswer();
         programState().random.seed(12345);
         const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-        menu.repaint();
+        action();
         const int drawn = programState().random.nextRaw();
-        bool seededWithTheTime = false;
         for (auto seconds = before; seconds <= static_cast<std::uint32_t>(std::time(nullptr)); ++seconds)
-            seededWithTheTime = seededWithTheTime || RandomSource(seconds).nextRaw() == drawn;
-        EXPECT_TRUE(seededWithTheTime);
+            if (RandomSource(seconds).nextRaw() == drawn)
+                return true;
+        return false;
+    };
+    EXPECT_FALSE(seededWithTheTimeBy([this] { menu.repaint(); }));
+    EXPECT_EQ(tally.answered(), 1.0) << "a paint resets nothing";
+    EXPECT_TRUE(seededWithTheTimeBy([] {
+        MainMenuDialog another;
+        showAndPaint(another);
+    }));
+    EXPECT_EQ(tally.answered(), 0.0);
+    for (const bool modeChosen : {false, true}) {
+        if (modeChosen)
+            click(ModulusRadio);
+        EXPECT_TRUE(seededWithTheTimeBy([this] { classOfScreenOpenedBy(&menu, [this] { click(AboutButton); }); }));
         EXPECT_EQ(tally.answered(), modeChosen ? 1.0 : 0.0);
     }
 }

@@ -10,6 +10,7 @@
 #include "logic/ExerciseTask.h"
 #include "resources/templates/Rechnen1Template.h"
 #include "resources/templates/Rechnen2Template.h"
+#include "screens/ExerciseModes.h"
 #include "screens/Rechnen1.h"
 #include "screens/Rechnen2.h"
 #include "tests/support/ScreenTesting.h"
@@ -87,10 +88,22 @@ protected:
         return {text(r1::RightCountField), text(r1::WrongCountField), text(r1::PercentField)};  // same on both
     }
     QStringList rightAnswer() const { return rightAnswerShownOn(*screen); }
+    // Another window takes the screen's place on top for a moment, as a window dragged over it does.
+    void coverAndUncover() {
+        QDialog cover(screen.get());
+        cover.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&cover));
+        QApplication::processEvents();
+        ASSERT_FALSE(screen->isActiveWindow());
+        cover.hide();
+        screen->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+        QApplication::processEvents();
+    }
     std::string nextTask() const {
         RandomSource copy = programState().random;
-        const ExerciseMode mode = programState().currentMode;
-        return mode == ExerciseMode::Divide ? makeDivisionTask(copy).dividend.text : makeTask(mode, copy)->taskText;
+        const ExerciseModeRow& row = *exerciseModeRow(programState().currentMode);
+        return row.makeTask ? row.makeTask(copy).taskText : makeDivisionTask(copy).dividend.text;
     }
 
     Ids ids;
@@ -284,7 +297,9 @@ TEST_F(ExerciseScreenTest, TheFirstScreenNamesTheRightAnswerAfterAWrongOneAndOff
     EXPECT_EQ(text(r1::WrongMessageField), QString());
 
     answer({QStringLiteral("?")});
-    screen->repaint();  // as when the screen is uncovered: the task stays, the focus goes back to the answer
+    const QString shownTask = text(r1::TaskField);
+    coverAndUncover();  // the task stays, and the focus goes back from "neue Aufgabe" to the answer
+    EXPECT_EQ(text(r1::TaskField), shownTask);
     EXPECT_EQ(focus(), field(r1::AnswerField));
     answer(rightAnswer());
     EXPECT_EQ(QStringList({text(r1::RightMessageField), text(r1::WrongMessageField), text(r1::AnswerField)}),
@@ -314,9 +329,10 @@ TEST_F(ExerciseScreenTest, TheDivisionScreenShowsRichtigWithTheNextTaskOrTheCorr
     EXPECT_EQ(text(r2::RealNumeratorInput) + text(r2::DenominatorInput) + text(r2::ImagNumeratorInput), "123");
     EXPECT_EQ(focus(), field(r2::ImagNumeratorInput)) << "Enter leaves the focus in its field";
     click(r2::ComputeButton);
-    screen->repaint();
+    coverAndUncover();
     EXPECT_TRUE(showsColour(screenImage(*screen), bar, Qt::black));
-    EXPECT_EQ(focus(), screen->control(r2::ComputeButton)) << "neither a wrong answer nor a paint moves the focus";
+    EXPECT_EQ(focus(), screen->control(r2::ComputeButton))
+        << "neither a wrong answer nor uncovering the screen moves the focus";
     fill(right);
     click(r2::ComputeButton);
     EXPECT_EQ(correction(), QStringList({"Richtig!!", "", "", "", ""}));

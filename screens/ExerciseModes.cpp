@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "screens/ExerciseModes.h"
+
+#include "dialogkit/ScreenOpener.h"
+#include "logic/ModulusTask.h"
+#include "resources/templates/MainMenuTemplate.h"
+#include "screens/Rechnen1.h"
+#include "screens/Rechnen2.h"
+#include "screens/RulePages.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace tessaro {
+
+namespace {
+
+const std::vector<const char*> kFormHint = {
+    QT_TRANSLATE_NOOP("ExerciseModes", "Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,"),
+    QT_TRANSLATE_NOOP("ExerciseModes", "also ohne jegliche Leerzeichen oder Klammern.")};
+
+// clang-format off
+const ExerciseModeRow kModes[] = {
+    {ExerciseMode::AddSubtract, mainmenu::AddSubtractRadio, openScreen<Rechnen1>,
+     {{200, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Additions - / Subtraktions - Modus"), kFormHint},
+     openScreen<Addition>, makeAddSubtractTask},
+    {ExerciseMode::Modulus, mainmenu::ModulusRadio, openScreen<Rechnen1>,
+     {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Betrags - Modus        "),
+      {QT_TRANSLATE_NOOP("ExerciseModes", "Aus Grund der Berechenbarkeit ohne Taschenrechner"),
+       QT_TRANSLATE_NOOP("ExerciseModes", "treten nur ganzzahlige Ergebnisse auf."),
+       QT_TRANSLATE_NOOP("ExerciseModes", "Deshalb ist die Anzahl der möglichen Übungsaufgaben"),
+       QT_TRANSLATE_NOOP("ExerciseModes", "dementsprechend beschränkt.")}},
+     openScreen<Betrag>, makeModulusTask},
+    {ExerciseMode::Multiply, mainmenu::MultiplyRadio, openScreen<Rechnen1>,
+     {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Multiplikations - Modus"), kFormHint},
+     openScreen<Multiplikatioin>, makeMultiplyTask},
+    {ExerciseMode::Divide, mainmenu::DivideRadio, openScreen<Rechnen2>,
+     {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Divisions - Modus"), {}},
+     openScreen<Division>, nullptr},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const ExerciseModeRow> exerciseModes() { return kModes; }
+
+const ExerciseModeRow* exerciseModeRow(ExerciseMode mode) {
+    const auto row = std::ranges::find(kModes, mode, &ExerciseModeRow::mode);
+    return row == std::end(kModes) ? nullptr : row;
+}
+
+}  // namespace tessaro
