@@ -19,7 +19,7 @@ void setUpApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tessaro"));
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(dialogFont());
-    useLanguage(desktopLanguage());
+    useLanguage(desktopLanguages());
 }
 
 }  // namespace tessaro

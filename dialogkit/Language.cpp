@@ -13,7 +13,10 @@ namespace tessaro {
 
 namespace {
 
-Language current = Language::German;
+// The program's own language: its texts in the code are German.
+const QString kSourceLanguage = QStringLiteral("de");
+
+QString current = kSourceLanguage;
 
 QTranslator& programTranslator() {
     static QTranslator translator;
@@ -27,44 +30,44 @@ QTranslator& qtTranslator() {
 
 }  // namespace
 
-Language preferredLanguage(const QStringList& uiLanguages) {
-    for (const QString& name : uiLanguages) {
-        if (name.startsWith(QLatin1String("en")))
-            return Language::English;
-        if (name.startsWith(QLatin1String("de")))
-            return Language::German;
-    }
-    return Language::German;
-}
-
-void useLanguage(Language language) {
-    current = language;
-    QCoreApplication::removeTranslator(&programTranslator());
-    QCoreApplication::removeTranslator(&qtTranslator());
-    const QString code = language == Language::English ? QStringLiteral("en") : QStringLiteral("de");
-    if (language == Language::English && programTranslator().load(QStringLiteral(":/i18n/tessaro_en.qm")))
-        QCoreApplication::installTranslator(&programTranslator());
-    if (qtTranslator().load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslator());
-}
-
-Language desktopLanguage() {
+QStringList desktopLanguages() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString locale = qEnvironmentVariable(variable);
         if (locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) || locale == QLatin1String("POSIX"))
-            return Language::German;
+            return {};
         if (!locale.isEmpty())
             break;
     }
-    return preferredLanguage(QLocale::system().uiLanguages());
+    return QLocale::system().uiLanguages();
 }
 
+void useLanguage(const QStringList& preferred) {
+    QCoreApplication::removeTranslator(&programTranslator());
+    QCoreApplication::removeTranslator(&qtTranslator());
+    current = kSourceLanguage;
+    // Each translation is compiled in as ":/i18n/tessaro_<language>.qm"; the German one is empty, so that a desktop
+    // preferring German to a language the program also speaks gets German.
+    for (const QString& name : preferred) {
+        if (programTranslator().load(QLocale(name), QStringLiteral("tessaro"), QStringLiteral("_"),
+                                     QStringLiteral(":/i18n"))) {
+            QCoreApplication::installTranslator(&programTranslator());
+            current = QLocale(programTranslator().language()).name().section(QLatin1Char('_'), 0, 0);
+            break;
+        }
+    }
+    if (qtTranslator().load(QLocale(current), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator());
+}
+
+QString currentLanguage() { return current; }
+
 QString localisedPicture(const QString& resourcePath) {
-    if (current == Language::German)
+    if (current == kSourceLanguage)
         return resourcePath;
-    QString english = resourcePath;
-    english.replace(QLatin1String(":/pictures/"), QLatin1String(":/pictures/en/"));
-    return QFile::exists(english) ? english : resourcePath;
+    QString translated = resourcePath;
+    translated.replace(QLatin1String(":/pictures/"), QStringLiteral(":/pictures/%1/").arg(current));
+    return QFile::exists(translated) ? translated : resourcePath;
 }
 
 }  // namespace tessaro

@@ -8,20 +8,20 @@
 
 namespace tessaro {
 
-// German is the program's own language; English is its translation.
-enum class Language { German, English };
+// The languages the desktop prefers, best first: Qt's reading of LANGUAGE, LC_ALL, LC_MESSAGES and LANG, but none in
+// the C or POSIX locale whatever LANGUAGE says, as gettext has it.
+QStringList desktopLanguages();
 
-// English when the user's preferred languages name English before German, German in every other case.
-Language preferredLanguage(const QStringList& uiLanguages);
-// The language the desktop asks for: its preferred languages, but German in the C or POSIX locale whatever
-// LANGUAGE says, as gettext has it.
-Language desktopLanguage();
+// Speaks, from now on, the first of `preferred` that the program has a translation for (German, its own language,
+// counts as one); German where it has none. Qt's own texts and the rule pictures follow. Screens opened before keep
+// their texts.
+void useLanguage(const QStringList& preferred);
 
-// Speaks `language` from now on: the program's texts, Qt's own (where Debian's translations are installed) and the
-// rule pictures. Screens opened before keep their texts.
-void useLanguage(Language language);
+// The language the program speaks now, as a code: "de", "en".
+QString currentLanguage();
 
-// The picture of a resource path in the program's language: its English version, where there is one, in English.
+// The picture of a resource path in the program's language: its version in ":/pictures/<language>/" where there is
+// one, else the German picture itself.
 QString localisedPicture(const QString& resourcePath);
 
 }  // namespace tessaro

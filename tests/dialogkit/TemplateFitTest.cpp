@@ -16,13 +16,16 @@
 namespace tessaro {
 namespace {
 
-class EveryTemplate : public ::testing::TestWithParam<std::tuple<const DialogTemplate*, Language>> {
+class EveryTemplate : public ::testing::TestWithParam<std::tuple<const DialogTemplate*, QString>> {
 protected:
-    void SetUp() override { useLanguage(std::get<Language>(GetParam())); }
-    void TearDown() override { useLanguage(Language::German); }
+    void SetUp() override {
+        useLanguage({std::get<QString>(GetParam())});
+        ASSERT_EQ(currentLanguage(), std::get<QString>(GetParam()));
+    }
+    void TearDown() override { useLanguage({QStringLiteral("de")}); }
 };
 
-TEST_P(EveryTemplate, ShowsEveryCaptionWholeInTheDialogFontInBothLanguages) {
+TEST_P(EveryTemplate, ShowsEveryCaptionWholeInTheDialogFontInEveryLanguage) {
     const QFontMetrics metrics(dialogFont());
     const QStyle* style = QApplication::style();
     for (const ControlTemplate& entry : std::get<const DialogTemplate*>(GetParam())->controls) {
@@ -46,10 +49,10 @@ TEST_P(EveryTemplate, ShowsEveryCaptionWholeInTheDialogFontInBothLanguages) {
 
 INSTANTIATE_TEST_SUITE_P(Templates, EveryTemplate,
                          ::testing::Combine(::testing::ValuesIn(templates::all().begin(), templates::all().end()),
-                                            ::testing::Values(Language::German, Language::English)),
+                                            ::testing::ValuesIn(testing::programLanguages())),
                          [](const auto& info) {
-                             return "Template" + std::to_string(std::get<0>(info.param)->id) +
-                                    (std::get<1>(info.param) == Language::English ? "English" : "German");
+                             return "Template" + std::to_string(std::get<0>(info.param)->id) + "_" +
+                                    std::get<1>(info.param).toStdString();
                          });
 
 }  // namespace

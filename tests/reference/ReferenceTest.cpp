@@ -74,9 +74,9 @@ protected:
     void SetUp() override {
         ScreenTest::SetUp();
         english = QString::fromLatin1(GetParam().name).endsWith(QLatin1String("-en"));
-        useLanguage(english ? Language::English : Language::German);
+        useLanguage({english ? QStringLiteral("en") : QStringLiteral("de")});
     }
-    void TearDown() override { useLanguage(Language::German); }
+    void TearDown() override { useLanguage({QStringLiteral("de")}); }
     bool english = false;
 };
 

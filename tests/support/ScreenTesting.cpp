@@ -39,6 +39,13 @@ QStringList rightAnswerShownOn(const TemplateDialog& screen) {
     return {QString::number(a * c + b * d), QString::number(c * c + d * d), QString::number(c * b - a * d)};
 }
 
+QStringList programLanguages() {
+    QStringList languages;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("tessaro_*.qm")}))
+        languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+    return languages;
+}
+
 void showAndPaint(QWidget& screen) {
     screen.setWindowModality(Qt::ApplicationModal);
     screen.show();

@@ -41,6 +41,9 @@ void prepareExercise(ExerciseMode mode, std::uint32_t seed = 2026);
 // screen, three for the division screen.
 QStringList rightAnswerShownOn(const TemplateDialog& screen);
 
+// The languages the program speaks, one code each ("de", "en"): German and each translation compiled in.
+QStringList programLanguages();
+
 // Shows a screen modally, as the program runs every screen, and waits until it is painted and active.
 void showAndPaint(QWidget& screen);
 
