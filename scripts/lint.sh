@@ -8,3 +8,13 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
 reuse lint --quiet || { reuse lint | tail -n 20; exit 1; }
+
+# The folders are layers, from the bottom up: no file includes a header of a layer above its own.
+layers=(logic resources widgets dialogkit screens app)
+for ((i = 0; i + 1 < ${#layers[@]}; i++)); do
+    above=$(IFS='|' && echo "${layers[*]:i+1}")
+    if git grep -nE "#include \"($above)/" -- "${layers[i]}/"; then
+        echo "${layers[i]}/ includes from a layer above it (above)" >&2
+        exit 1
+    fi
+done
