@@ -3,6 +3,7 @@
 
 #include "screens/ExerciseScreen.h"
 
+#include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
 #include "dialogkit/PictureButtonSetup.h"
@@ -10,6 +11,7 @@
 #include "dialogkit/ScreenColours.h"
 #include "widgets/PictureButton.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
 
@@ -30,13 +32,28 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
     setUpPictureButton(*computeButton, 146, QColor(222, 103, 103));
     setUpPictureButton(*ruleButton, 150, QColor(204, 255, 255));
     connect(computeButton, &QPushButton::clicked, this, [this] { evaluateAnswer(); });
-    connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] { startNewTask(); });
+    connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] {
+        startNewTask();
+        announceNewTask();
+    });
     connect(control<QPushButton>(controls.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
     connect(ruleButton, &QPushButton::clicked, this, [this] { showRulePage(); });
     // The keyboard reaches the buttons outside the tab order from anywhere on the screen, as a click does.
     bindKey(*control<QPushButton>(controls.newTask), QKeySequence(tr("Alt+N")));
     bindKey(*control<QPushButton>(controls.reset), QKeySequence(tr("Alt+A")));
     bindKey(*ruleButton, QKeySequence(tr("Alt+R")));
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+// Alt with a letter that is no shortcut of the screen types nothing: the answer is what the student typed.
+bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+        if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier))
+            return true;
+    }
+    return TemplateDialog::eventFilter(watched, event);
 }
 
 void ExerciseScreen::bindKey(QPushButton& button, const QKeySequence& key) {
@@ -49,6 +66,12 @@ void ExerciseScreen::resetEvaluation() {
     programState().tally.reset();
     showTally();
     startNewTask();
+    announceNewTask();
+}
+
+void ExerciseScreen::announceNewTask(const QString& verdict) {
+    const QString task = tr("Neue Aufgabe: %1").arg(spokenTask());
+    announce(*this, verdict.isEmpty() ? task : verdict + QLatin1Char(' ') + task);
 }
 
 void ExerciseScreen::recordVerdict(bool right) {
@@ -68,8 +91,10 @@ QString ExerciseScreen::rightVerdict() { return tr("Richtig!!"); }
 
 void ExerciseScreen::startFirstTaskOnce() {
     ProgramState& state = programState();
-    if (!state.firstTaskShown)
+    if (!state.firstTaskShown) {
         startNewTask();
+        announce(*this, QStringList{spokenTitle(), tr("Aufgabe: %1").arg(spokenTask()), spokenHint()}.join(u' '));
+    }
     state.firstTaskShown = true;
 }
 

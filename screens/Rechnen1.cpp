@@ -102,6 +102,23 @@ void Rechnen1::paintModeTitleAndHint(QPainter& painter) const {
     }
 }
 
+QString Rechnen1::spokenTitle() const {
+    const ModeHeading* heading = headingOf(programState().currentMode);
+    return heading ? tr(heading->title).trimmed() + QLatin1Char('.') : QString();
+}
+
+QString Rechnen1::spokenHint() const {
+    const ModeHeading* heading = headingOf(programState().currentMode);
+    if (!heading)
+        return QString();
+    QStringList words{tr("Hinweis:")};
+    for (const char* line : heading->hintLines)
+        words.append(tr(line));
+    return words.join(QLatin1Char(' '));
+}
+
+QString Rechnen1::spokenTask() const { return taskField_->text(); }
+
 void Rechnen1::startNewTask() {
     answerField_->clear();
     wrongMessageField_->clear();
@@ -124,12 +141,12 @@ void Rechnen1::evaluateAnswer() {
         startNewTask();
         showText(*rightMessageField_, rightVerdict());
         answerField_->setFocus();
-        announce(*rightMessageField_);
+        announceNewTask(rightMessageField_->text());
     } else {
         rightMessageField_->clear();
         showText(*wrongMessageField_, tr("Falsch: %1 ist richtig!").arg(toQString(expected)));
         newTaskButton_->setFocus();
-        announce(*wrongMessageField_);
+        announce(*this, wrongMessageField_->text());
     }
 }
 

@@ -21,6 +21,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QString spokenTitle() const override;
+    QString spokenHint() const override;
+    QString spokenTask() const override;
 
 private:
     void paintModeTitleAndHint(QPainter& painter) const;

@@ -90,6 +90,18 @@ void Rechnen2::paintEvent(QPaintEvent* event) {
     startFirstTaskOnce();
 }
 
+QString Rechnen2::spokenTitle() const { return tr("Divisions - Modus") + QLatin1Char('.'); }
+
+QString Rechnen2::spokenHint() const {
+    return tr(
+        "Hinweis: Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des Zählers zum Nenner "
+        "und zum Imaginärteil des Zählers.");
+}
+
+QString Rechnen2::spokenTask() const {
+    return tr("%1 geteilt durch %2").arg(dividendField_->text(), divisorField_->text());
+}
+
 void Rechnen2::startNewTask() {
     if (!lastAnswerRight_)
         rightMessageField_->clear();
@@ -120,11 +132,12 @@ void Rechnen2::evaluateAnswer() {
         // The new task empties the inputs; "Richtig!!" stays on display with it.
         lastAnswerRight_ = true;
         startNewTask();
+        announceNewTask(rightMessageField_->text());
     } else {
         rightMessageField_->clear();
         showCorrectAnswer();
+        announce(*this, wrongLabelField_->text() + QLatin1Char(' ') + wrongLabelField_->accessibleDescription());
     }
-    announce(right ? *rightMessageField_ : *wrongLabelField_);
 }
 
 void Rechnen2::showCorrectAnswer() {

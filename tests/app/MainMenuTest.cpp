@@ -43,7 +43,7 @@ protected:
 TEST_F(MainMenuTest, RefusesToPractiseWithoutAModeEveryTimeInTheProgramsLanguage) {
     for (const auto& [language, text] : {std::pair{Language::German, "Kein Übungsmodus gewählt!!"},
                                          {Language::German, "Kein Übungsmodus gewählt!!"},
-                                         {Language::English, "No exercise mode chosen!!"}}) {
+                                         {Language::English, "Choose an exercise mode first."}}) {
         useLanguage(language);
         QStringList shown;
         whenModalOpens(&menu, [&shown](QWidget& screen) {
