@@ -14,7 +14,6 @@
 #include "screens/Rechnen2.h"
 #include "tests/support/ScreenTesting.h"
 
-#include <QAccessibleEvent>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
