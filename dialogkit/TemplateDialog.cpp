@@ -71,7 +71,8 @@ QLabel* createStaticText(const ControlTemplate& entry, QWidget* parent) {
     auto* label = new QLabel(translated(entry.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(horizontalAlignment(entry) | Qt::AlignTop);
+    const bool centred = has(entry, style::CenterTranslation) && label->text() != QString::fromUtf8(entry.text);
+    label->setAlignment((centred ? Qt::AlignHCenter : horizontalAlignment(entry)) | Qt::AlignTop);
     return label;
 }
 

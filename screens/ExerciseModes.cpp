@@ -10,7 +10,7 @@
 #include "screens/Rechnen2.h"
 #include "screens/RulePages.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -25,20 +25,22 @@ const std::vector<const char*> kFormHint = {
 // clang-format off
 const ExerciseModeRow kModes[] = {
     {ExerciseMode::AddSubtract, mainmenu::AddSubtractRadio, openScreen<Rechnen1>,
-     {{200, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Additions - / Subtraktions - Modus"), kFormHint},
+     {{200, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Additions - / Subtraktions - Modus"), kFormHint}, {},
      openScreen<Addition>, makeAddSubtractTask},
     {ExerciseMode::Modulus, mainmenu::ModulusRadio, openScreen<Rechnen1>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Betrags - Modus        "),
       {QT_TRANSLATE_NOOP("ExerciseModes", "Aus Grund der Berechenbarkeit ohne Taschenrechner"),
        QT_TRANSLATE_NOOP("ExerciseModes", "treten nur ganzzahlige Ergebnisse auf."),
        QT_TRANSLATE_NOOP("ExerciseModes", "Deshalb ist die Anzahl der möglichen Übungsaufgaben"),
-       QT_TRANSLATE_NOOP("ExerciseModes", "dementsprechend beschränkt.")}},
+       QT_TRANSLATE_NOOP("ExerciseModes", "dementsprechend beschränkt.")}}, {},
      openScreen<Betrag>, makeModulusTask},
     {ExerciseMode::Multiply, mainmenu::MultiplyRadio, openScreen<Rechnen1>,
-     {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Multiplikations - Modus"), kFormHint},
+     {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Multiplikations - Modus"), kFormHint}, {},
      openScreen<Multiplikatioin>, makeMultiplyTask},
     {ExerciseMode::Divide, mainmenu::DivideRadio, openScreen<Rechnen2>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Divisions - Modus"), {}},
+     {QT_TRANSLATE_NOOP("ExerciseModes", "Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des "
+                                         "Zählers zum Nenner und zum Imaginärteil des Zählers.")},
      openScreen<Division>, nullptr},
 };
 // clang-format on
@@ -46,6 +48,8 @@ const ExerciseModeRow kModes[] = {
 }  // namespace
 
 std::span<const ExerciseModeRow> exerciseModes() { return kModes; }
+
+QString translatedModeText(const char* text) { return QCoreApplication::translate("ExerciseModes", text); }
 
 const ExerciseModeRow* exerciseModeRow(ExerciseMode mode) {
     const auto row = std::ranges::find(kModes, mode, &ExerciseModeRow::mode);

@@ -7,6 +7,7 @@
 #include "logic/ExerciseTask.h"
 
 #include <QPoint>
+#include <QString>
 
 #include <span>
 #include <vector>
@@ -16,7 +17,7 @@ namespace tessaro {
 // The title an exercise screen paints for its mode, and the hint lines below the answer.
 struct ModeHeading {
     QPoint titlePosition;
-    const char* title;  // translated in the context "ExerciseModes" when painted, as the hint lines are
+    const char* title;
     std::vector<const char*> hintLines;
 };
 
@@ -27,12 +28,16 @@ struct ExerciseModeRow {
     int menuRadio;  // the main menu's radio button that chooses the mode
     void (*openScreen)();
     ModeHeading heading;
+    // What a screen reader says after "Hinweis:" where the screen paints no hint lines.
+    std::vector<const char*> spokenHint;
     void (*openRulePage)();
     // The task of a one-answer mode; the division screen draws its three-part tasks itself.
     ExerciseTask (*makeTask)(RawValueSource& source);
 };
 
 std::span<const ExerciseModeRow> exerciseModes();
+// A text of the table in the program's language.
+QString translatedModeText(const char* text);
 // The row of `mode`; nullptr while no mode is chosen.
 const ExerciseModeRow* exerciseModeRow(ExerciseMode mode);
 

@@ -3,6 +3,7 @@
 
 #include "screens/ExerciseScreen.h"
 
+#include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
 #include "dialogkit/PaintedText.h"
@@ -13,7 +14,7 @@
 #include "widgets/PictureButton.h"
 
 #include <QCoreApplication>
-
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
 
@@ -35,13 +36,28 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
     setUpPictureButton(*computeButton, 146, QColor(222, 103, 103));
     setUpPictureButton(*ruleButton, 150, QColor(204, 255, 255));
     connect(computeButton, &QPushButton::clicked, this, [this] { evaluateAnswer(); });
-    connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] { startNewTask(); });
+    connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] {
+        startNewTask();
+        announceNewTask();
+    });
     connect(control<QPushButton>(controls.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
     connect(ruleButton, &QPushButton::clicked, this, [this] { showRulePage(); });
     // The keyboard reaches the buttons outside the tab order from anywhere on the screen, as a click does.
     bindKey(*control<QPushButton>(controls.newTask), QKeySequence(tr("Alt+N")));
     bindKey(*control<QPushButton>(controls.reset), QKeySequence(tr("Alt+A")));
     bindKey(*ruleButton, QKeySequence(tr("Alt+R")));
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
+}
+
+// Alt with a letter that is no shortcut of the screen types nothing: the answer is what the student typed.
+bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+        if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier))
+            return true;
+    }
+    return TemplateDialog::eventFilter(watched, event);
 }
 
 void ExerciseScreen::bindKey(QPushButton& button, const QKeySequence& key) {
@@ -54,6 +70,12 @@ void ExerciseScreen::resetEvaluation() {
     programState().tally.reset();
     showTally();
     startNewTask();
+    announceNewTask();
+}
+
+void ExerciseScreen::announceNewTask(const QString& verdict) {
+    const QString task = tr("Neue Aufgabe: %1").arg(spokenTask());
+    announce(*this, verdict.isEmpty() ? task : verdict + QLatin1Char(' ') + task);
 }
 
 void ExerciseScreen::recordVerdict(bool right) {
@@ -75,9 +97,26 @@ void ExerciseScreen::showEvent(QShowEvent* event) {
     TemplateDialog::showEvent(event);
     showTally();
     ProgramState& state = programState();
-    if (!state.firstTaskShown)
+    if (!state.firstTaskShown) {
         startNewTask();
+        announce(*this, QStringList{spokenTitle(), tr("Aufgabe: %1").arg(spokenTask()), spokenHint()}.join(u' '));
+    }
     state.firstTaskShown = true;
+}
+
+QString ExerciseScreen::spokenTitle() const {
+    const ExerciseModeRow* row = exerciseModeRow(programState().currentMode);
+    return row ? translatedModeText(row->heading.title).trimmed() + QLatin1Char('.') : QString();
+}
+
+QString ExerciseScreen::spokenHint() const {
+    const ExerciseModeRow* row = exerciseModeRow(programState().currentMode);
+    if (!row)
+        return QString();
+    QStringList words{tr("Hinweis:")};
+    for (const char* line : row->heading.hintLines.empty() ? row->spokenHint : row->heading.hintLines)
+        words.append(translatedModeText(line));
+    return words.join(QLatin1Char(' '));
 }
 
 void ExerciseScreen::showRulePage() {
@@ -90,9 +129,8 @@ void ExerciseScreen::paintModeHeading(QPainter& painter) const {
     const ExerciseModeRow* row = exerciseModeRow(programState().currentMode);
     if (!row)
         return;
-    const auto translated = [](const char* text) { return QCoreApplication::translate("ExerciseModes", text); };
     const ModeHeading& heading = row->heading;
-    drawPaintedText(painter, heading.titlePosition, translated(heading.title), arialFont(24), kTitleRed);
+    drawPaintedText(painter, heading.titlePosition, translatedModeText(heading.title), arialFont(24), kTitleRed);
     if (heading.hintLines.empty())
         return;
     QFont underlined = arialFont(14);
@@ -100,7 +138,7 @@ void ExerciseScreen::paintModeHeading(QPainter& painter) const {
     drawPaintedText(painter, {400, 200}, tr("Hinweis:"), underlined, Qt::black);
     int y = 215;
     for (const char* line : heading.hintLines) {
-        drawPaintedText(painter, {400, y}, translated(line), arialFont(14), Qt::black);
+        drawPaintedText(painter, {400, y}, translatedModeText(line), arialFont(14), Qt::black);
         y += 15;
     }
 }

@@ -39,6 +39,13 @@ protected:
     };
     ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent);
 
+    // What a screen reader says of the screen: the mode's title, the hint on the form of the answer, the task.
+    QString spokenTitle() const;
+    QString spokenHint() const;
+    virtual QString spokenTask() const = 0;
+    // Has the screen reader say `verdict` (if any) and then the task now shown, whatever has the focus.
+    void announceNewTask(const QString& verdict = QString());
+
     // Counts a checked answer as right or wrong and shows the tally.
     void recordVerdict(bool right);
     void showTally();
@@ -49,6 +56,8 @@ protected:
     void paintModeHeading(QPainter& painter) const;
     void useFieldFont(std::initializer_list<QLineEdit*> fields);
     void setResultColours(QLineEdit& wrongField, QLineEdit& rightField);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void bindKey(QPushButton& button, const QKeySequence& key);

@@ -54,6 +54,8 @@ void Rechnen1::changeEvent(QEvent* event) {
         answerField_->setFocus();
 }
 
+QString Rechnen1::spokenTask() const { return taskField_->text(); }
+
 void Rechnen1::startNewTask() {
     answerField_->clear();
     wrongMessageField_->clear();
@@ -77,11 +79,11 @@ void Rechnen1::evaluateAnswer() {
         startNewTask();
         showText(*rightMessageField_, rightVerdict());
         answerField_->setFocus();
-        announce(*rightMessageField_);
+        announceNewTask(rightMessageField_->text());
     } else {
         rightMessageField_->clear();
         showText(*wrongMessageField_, tr("Falsch: %1 ist richtig!").arg(toQString(expected)));
         newTaskButton_->setFocus();
-        announce(*wrongMessageField_);
+        announce(*this, wrongMessageField_->text());
     }
 }

@@ -85,6 +85,10 @@ void Rechnen2::paintEvent(QPaintEvent* event) {
         drawBar(painter, 260, 420, kCorrectAnswerBarY);
 }
 
+QString Rechnen2::spokenTask() const {
+    return tr("%1 geteilt durch %2").arg(dividendField_->text(), divisorField_->text());
+}
+
 void Rechnen2::startNewTask() {
     if (!lastAnswerRight_)
         rightMessageField_->clear();
@@ -115,11 +119,12 @@ void Rechnen2::evaluateAnswer() {
         // The new task empties the inputs; "Richtig!!" stays on display with it.
         lastAnswerRight_ = true;
         startNewTask();
+        announceNewTask(rightMessageField_->text());
     } else {
         rightMessageField_->clear();
         showCorrectAnswer();
+        announce(*this, wrongLabelField_->text() + QLatin1Char(' ') + wrongLabelField_->accessibleDescription());
     }
-    announce(right ? *rightMessageField_ : *wrongLabelField_);
 }
 
 void Rechnen2::showCorrectAnswer() {

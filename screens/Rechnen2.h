@@ -19,6 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QString spokenTask() const override;
 
 private:
     void showCorrectAnswer();

@@ -3,9 +3,21 @@
 
 #include "screens/RulePages.h"
 
+#include "dialogkit/Announcement.h"
 #include "resources/templates/RulesTemplates.h"
 
+#include <QLabel>
+
 using namespace tessaro;
+
+// A screen reader reads the page's picture, in the words of its description, when the page opens.
+RulePage::RulePage(const DialogTemplate& dialogTemplate, QWidget* parent) : TemplateDialog(dialogTemplate, parent) {
+    QStringList lines;
+    for (const QLabel* picture : findChildren<QLabel*>())
+        if (!picture->accessibleDescription().isEmpty())
+            lines.append(picture->accessibleDescription());
+    readWhenOpened(*this, lines);
+}
 
 iundj::iundj(QWidget* parent) : RulePage(rulepages::iundj(), parent) {}
 Definition::Definition(QWidget* parent) : RulePage(rulepages::definition(), parent) {}

@@ -11,7 +11,7 @@
 class RulePage : public tessaro::TemplateDialog {
     Q_OBJECT
 public:
-    using TemplateDialog::TemplateDialog;
+    RulePage(const tessaro::DialogTemplate& dialogTemplate, QWidget* parent);
 };
 
 // Why engineers write j where mathematicians write i.

@@ -7,20 +7,25 @@
 #include "resources/templates/RulesTemplates.h"
 #include "screens/RulePages.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 using namespace tessaro;
 
 Regeln::Regeln(QWidget* parent) : TemplateDialog(rulesmenu::dialogTemplate(), parent) {
-    bindPageButton<iundj>(rulesmenu::IundjButton);
-    bindPageButton<Definition>(rulesmenu::DefinitionButton);
-    bindPageButton<Betrag>(rulesmenu::ModulusButton);
-    bindPageButton<Addition>(rulesmenu::AdditionButton);
-    bindPageButton<Multiplikatioin>(rulesmenu::MultiplicationButton);
-    bindPageButton<Division>(rulesmenu::DivisionButton);
+    // The topics are the labels beside the buttons, in the template's words.
+    bindPageButton<iundj>(rulesmenu::IundjButton, "Der Geschichte von den i´s und j´s");
+    bindPageButton<Definition>(rulesmenu::DefinitionButton, "Definition und Darstellung einer komplexen Zahl");
+    bindPageButton<Betrag>(rulesmenu::ModulusButton, "Der Betrag einer komplexen Zahl");
+    bindPageButton<Addition>(rulesmenu::AdditionButton, "Addition und Subtraktion von komplexen Zahlen");
+    bindPageButton<Multiplikatioin>(rulesmenu::MultiplicationButton, "Multiplikation von komplexen Zahlen");
+    bindPageButton<Division>(rulesmenu::DivisionButton, "Division von komplexen Zahlen");
 }
 
+// A screen reader says each button with the topic of its page, which the eye takes from the label beside it.
 template <class Page>
-void Regeln::bindPageButton(int id) {
-    connect(control<QPushButton>(id), &QPushButton::clicked, this, [] { openScreen<Page>(); });
+void Regeln::bindPageButton(int id, const char* topic) {
+    auto* button = control<QPushButton>(id);
+    button->setAccessibleDescription(QCoreApplication::translate("Template", topic));
+    connect(button, &QPushButton::clicked, this, [] { openScreen<Page>(); });
 }

@@ -13,5 +13,5 @@ public:
 
 private:
     template <class Page>
-    void bindPageButton(int id);
+    void bindPageButton(int id, const char* topic);
 };

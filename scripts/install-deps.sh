@@ -27,6 +27,11 @@ packages=(
   reuse
   lintian
 )
+# Only for the screen-reader test (scripts/screen-reader-test.sh): Orca on a virtual X server, driven by xdotool.
+if [ "${1:-}" = --screen-reader ]; then
+  shift
+  packages+=(orca xvfb xdotool at-spi2-core dbus-daemon)
+fi
 packages+=("$@")
 
 missing=()

@@ -5,23 +5,23 @@
     <name>ExerciseModes</name>
     <message>
         <source>Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,</source>
-        <translation>Type the answer in the form x+jy or x-jy,</translation>
+        <translation>Enter the answer as x+jy or x-jy,</translation>
     </message>
     <message>
         <source>also ohne jegliche Leerzeichen oder Klammern.</source>
-        <translation>without any blanks or brackets.</translation>
+        <translation>without any spaces or brackets.</translation>
     </message>
     <message>
         <source>Additions - / Subtraktions - Modus</source>
-        <translation>Addition / Subtraction Mode</translation>
+        <translation>Addition / subtraction mode</translation>
     </message>
     <message>
         <source>Betrags - Modus        </source>
-        <translation>Modulus Mode</translation>
+        <translation>Modulus mode</translation>
     </message>
     <message>
         <source>Aus Grund der Berechenbarkeit ohne Taschenrechner</source>
-        <translation>So that every task can be done without a calculator,</translation>
+        <translation>So that no calculator is needed,</translation>
     </message>
     <message>
         <source>treten nur ganzzahlige Ergebnisse auf.</source>
@@ -29,19 +29,23 @@
     </message>
     <message>
         <source>Deshalb ist die Anzahl der möglichen Übungsaufgaben</source>
-        <translation>This is why the number of different tasks</translation>
+        <translation>This is why there is only a limited</translation>
     </message>
     <message>
         <source>dementsprechend beschränkt.</source>
-        <translation>is limited.</translation>
+        <translation>number of different tasks.</translation>
     </message>
     <message>
         <source>Multiplikations - Modus</source>
-        <translation>Multiplication Mode</translation>
+        <translation>Multiplication mode</translation>
     </message>
     <message>
         <source>Divisions - Modus</source>
-        <translation>Division Mode</translation>
+        <translation>Division mode</translation>
+    </message>
+    <message>
+        <source>Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des Zählers zum Nenner und zum Imaginärteil des Zählers.</source>
+        <translation>The answer is a fraction that is not reduced. Tab moves from the real part of the numerator to the denominator and on to the imaginary part of the numerator.</translation>
     </message>
 </context>
 <context>
@@ -64,11 +68,19 @@
     </message>
     <message>
         <source>%1 Prozent richtig</source>
-        <translation>%1 percent right</translation>
+        <translation>%1 percent correct</translation>
     </message>
     <message>
         <source>Richtig!!</source>
-        <translation>Right!!</translation>
+        <translation>Correct!</translation>
+    </message>
+    <message>
+        <source>Neue Aufgabe: %1</source>
+        <translation>New task: %1</translation>
+    </message>
+    <message>
+        <source>Aufgabe: %1</source>
+        <translation>Task: %1</translation>
     </message>
     <message>
         <source>Hinweis:</source>
@@ -107,7 +119,7 @@
     </message>
     <message>
         <source>Definition der imaginären Einheit und der imaginären Zahl. Die formale Wurzel √−1 (Wurzel aus minus 1) heißt imaginäre Einheit und wird mit j bezeichnet: j = √−1, also j² = −1 (j hoch 2 gleich minus 1). Eine imaginäre Zahl b · j ist das Produkt aus einer reellen Zahl b ≠ 0 und der imaginären Einheit j. Definition einer komplexen Zahl. Eine komplexe Zahl ist die formale Summe aus einer reellen Zahl x und einer imaginären Zahl j · y: z = x + j · y. Sie ist also eine zusammengesetzte Zahl aus einem reellen und einem imaginären Anteil: Realteil von z: Re(z) = x. Imaginärteil von z: Im(z) = y. Eine reelle Zahl kann man als komplexe Zahl auffassen, deren Imaginärteil verschwindet: x = x + j · 0.</source>
-        <translation>Definition of the imaginary unit and of an imaginary number. The formal root √−1 (the root of minus 1) is called the imaginary unit and is denoted by j: j = √−1, so j² = −1 (j squared is minus 1). An imaginary number b · j is the product of a real number b ≠ 0 and the imaginary unit j. Definition of a complex number. A complex number is the formal sum of a real number x and an imaginary number j · y: z = x + j · y. So it is a compound number, made up of a real part and an imaginary part: Real part of z: Re(z) = x. Imaginary part of z: Im(z) = y. A real number can be seen as a complex number whose imaginary part is zero: x = x + j · 0.</translation>
+        <translation>Definition of the imaginary unit and of an imaginary number. The formal square root √−1 (the square root of minus 1) is called the imaginary unit and is denoted by j: j = √−1, so j² = −1 (j squared is minus 1). An imaginary number b · j is the product of a real number b ≠ 0 and the imaginary unit j. Definition of a complex number. A complex number is the formal sum of a real number x and an imaginary number j · y: z = x + j · y. So it is made up of a real part and an imaginary part: Real part of z: Re(z) = x. Imaginary part of z: Im(z) = y. A real number can be seen as a complex number whose imaginary part is zero: x = x + j · 0.</translation>
     </message>
     <message>
         <source>Der Betrag einer komplexen Zahl</source>
@@ -115,7 +127,7 @@
     </message>
     <message>
         <source>Der Betrag einer komplexen Zahl. Der Betrag einer komplexen Zahl z = x + j · y ist die Länge ihres Zeigers (Vektors) in der komplexen Zahlenebene. Nach den Regeln der Vektorrechnung gilt: |z| = √(x² + y²), der Betrag von z ist die Wurzel aus x hoch 2 plus y hoch 2.</source>
-        <translation>The modulus of a complex number. The modulus of a complex number z = x + j · y is the length of its phasor (vector) in the complex plane. By the rules of vector algebra: |z| = √(x² + y²), the modulus of z is the root of x squared plus y squared.</translation>
+        <translation>The modulus of a complex number. The modulus of a complex number z = x + j · y is the length of its phasor (vector) in the complex plane. By the rules of vector algebra: |z| = √(x² + y²), the modulus of z is the square root of x squared plus y squared.</translation>
     </message>
     <message>
         <source>Addition und Subtraktion von komplexen Zahlen</source>
@@ -146,18 +158,22 @@
     <name>Rechnen1</name>
     <message>
         <source>Falsch: %1 ist richtig!</source>
-        <translation>Wrong: %1 is right!</translation>
+        <translation>Wrong. Correct: %1</translation>
     </message>
 </context>
 <context>
     <name>Rechnen2</name>
     <message>
         <source>Falsch, richtig ist:</source>
-        <translation>Wrong. Right answer:</translation>
+        <translation>Wrong. Correct:</translation>
     </message>
     <message>
         <source>Zähler: %1 %2, Nenner: %3</source>
-        <translation>Numerator: %1 %2, denominator: %3</translation>
+        <translation>numerator %1 %2, denominator %3</translation>
+    </message>
+    <message>
+        <source>%1 geteilt durch %2</source>
+        <translation>%1 divided by %2</translation>
     </message>
 </context>
 <context>
@@ -188,7 +204,7 @@
     </message>
     <message>
         <source>Rechenregeln und Definitionen für komplexe Zahlen ansehen:</source>
-        <translation>See the rules and definitions for complex numbers:</translation>
+        <translation>View the rules and definitions for complex numbers:</translation>
     </message>
     <message>
         <source>Regeln</source>
@@ -196,19 +212,19 @@
     </message>
     <message>
         <source>Addition und Subtraktion komplexer Zahlen üben</source>
-        <translation>Add and subtract complex numbers</translation>
+        <translation>Adding and subtracting</translation>
     </message>
     <message>
         <source>Betrag einer komplexen Zahl bilden üben</source>
-        <translation>Find the modulus of a complex number</translation>
+        <translation>Finding the modulus</translation>
     </message>
     <message>
         <source>Multiplikation üben</source>
-        <translation>Multiplication</translation>
+        <translation>Multiplying</translation>
     </message>
     <message>
         <source>Division üben</source>
-        <translation>Division</translation>
+        <translation>Dividing</translation>
     </message>
     <message>
         <source>über Tessaro</source>
@@ -216,7 +232,8 @@
     </message>
     <message>
         <source>In dieser Version wird nur das Rechnen in kartesischer Form trainiert!</source>
-        <translation>This version trains arithmetic in Cartesian form only!</translation>
+        <translation>This version practises arithmetic
+in Cartesian form only.</translation>
     </message>
     <message>
         <source>Übungsmodus wählen und Rechnen trainieren</source>
@@ -248,7 +265,7 @@
     </message>
     <message>
         <source>Richtig</source>
-        <translation>Right</translation>
+        <translation>Correct</translation>
     </message>
     <message>
         <source>Falsch</source>
@@ -268,11 +285,11 @@
     </message>
     <message>
         <source>Meldung bei richtiger Antwort</source>
-        <translation>Message after a right answer</translation>
+        <translation>Message after a correct answer</translation>
     </message>
     <message>
         <source>Rechenregel ansehen</source>
-        <translation>See the rule</translation>
+        <translation>View the rule</translation>
     </message>
     <message>
         <source>Rechnen</source>
@@ -300,15 +317,15 @@
     </message>
     <message>
         <source>Richtiger Realteil des Zählers</source>
-        <translation>Right real part of the numerator</translation>
+        <translation>Correct real part of the numerator</translation>
     </message>
     <message>
         <source>Richtiger Nenner</source>
-        <translation>Right denominator</translation>
+        <translation>Correct denominator</translation>
     </message>
     <message>
         <source>Richtiger Imaginärteil des Zählers</source>
-        <translation>Right imaginary part of the numerator</translation>
+        <translation>Correct imaginary part of the numerator</translation>
     </message>
     <message>
         <source>Der Geschichte von den i´s und j´s</source>
@@ -332,7 +349,7 @@
     </message>
     <message>
         <source>Ansehen!</source>
-        <translation>See it!</translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>Division von komplexen Zahlen</source>
@@ -387,7 +404,7 @@
     </message>
     <message>
         <source>Kein Übungsmodus gewählt!!</source>
-        <translation>No exercise mode chosen!!</translation>
+        <translation>Choose an exercise mode first.</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,8 @@ inline constexpr unsigned ReadOnly = 1U << 4;
 inline constexpr unsigned Border = 1U << 5;
 inline constexpr unsigned AlignCenter = 1U << 6;
 inline constexpr unsigned AlignRight = 1U << 7;
+// A translation of the text is centred in the rectangle, where the German text keeps its own alignment.
+inline constexpr unsigned CenterTranslation = 1U << 8;
 }  // namespace style
 
 inline constexpr int kNoId = -1;

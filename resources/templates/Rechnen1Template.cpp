@@ -24,7 +24,7 @@ constexpr ControlTemplate kControls[] = {
     {WrongCountField, K::Edit, "", {98, 173, 40, 14}, AlignCenter, QT_TRANSLATE_NOOP("Template", "Falsch")},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Richtig"), {54, 161, 22, 8}, 0},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Falsch"), {103, 161, 21, 8}, 0},
-    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Prozentuale Auswertung"), {52, 204, 80, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Prozentuale Auswertung"), {52, 204, 80, 8}, CenterTranslation},
     {kNoId, K::GroupBox, QT_TRANSLATE_NOOP("Template", "AUSWERTUNG"), {39, 137, 109, 117}, 0},
     {NewTaskButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "neue Aufgabe"), {37, 28, 56, 14}, Group | TabStop},
     {ResetButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Auswertung zurücksetzen"), {158, 178, 50, 27}, MultiLine | TabStop},

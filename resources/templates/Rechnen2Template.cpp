@@ -22,7 +22,7 @@ constexpr ControlTemplate kControls[] = {
     {WrongCountField, K::Edit, "", {471, 160, 40, 14}, AlignCenter, QT_TRANSLATE_NOOP("Template", "Falsch")},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Richtig"), {427, 149, 22, 8}, 0},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Falsch"), {479, 149, 21, 8}, 0},
-    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Prozentuale Auswertung"), {425, 192, 80, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Prozentuale Auswertung"), {425, 192, 80, 8}, CenterTranslation},
     {kNoId, K::GroupBox, QT_TRANSLATE_NOOP("Template", "AUSWERTUNG"), {409, 128, 113, 117}, 0},
     {NewTaskButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "neue Aufgabe"), {21, 17, 54, 14}, Group},
     {ResetButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Auswertung zurücksetzen"), {441, 258, 50, 27}, MultiLine},

@@ -43,7 +43,7 @@ protected:
 TEST_F(MainMenuTest, RefusesToPractiseWithoutAModeEveryTimeInTheProgramsLanguage) {
     for (const auto& [language, text] : {std::pair{"de", "Kein Übungsmodus gewählt!!"},
                                          {"de", "Kein Übungsmodus gewählt!!"},
-                                         {"en", "No exercise mode chosen!!"}}) {
+                                         {"en", "Choose an exercise mode first."}}) {
         useLanguage({QString::fromLatin1(language)});
         QStringList shown;
         whenModalOpens(&menu, [&shown](QWidget& screen) {

@@ -15,7 +15,6 @@
 #include "screens/Rechnen2.h"
 #include "tests/support/ScreenTesting.h"
 
-#include <QAccessibleEvent>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -239,6 +238,20 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
 #endif
 }
 
+// Alt with a letter that is no shortcut (in German or in English) types nothing; with a shortcut's letter it acts.
+TEST_P(BothScreens, AltWithALetterTypesNothingIntoAnInput) {
+    QLineEdit* input = field(ids.inputs.front());
+    input->setFocus();
+    QTest::keyClicks(input, QStringLiteral("12"));
+    for (const Qt::Key letter : {Qt::Key_A, Qt::Key_S, Qt::Key_X, Qt::Key_Q, Qt::Key_J, Qt::Key_1})
+        QTest::keyClick(input, letter, Qt::AltModifier);
+    EXPECT_EQ(input->text(), QString()) << "Alt+A resets the score and so draws a new task";
+    QTest::keyClicks(input, QStringLiteral("34"));
+    for (const Qt::Key letter : {Qt::Key_S, Qt::Key_X, Qt::Key_Q, Qt::Key_J, Qt::Key_1})
+        QTest::keyClick(input, letter, Qt::AltModifier);
+    EXPECT_EQ(input->text(), QStringLiteral("34"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, BothScreens,
                          ::testing::Values(Kind{"AddSubtract", ExerciseMode::AddSubtract, "Addition"},
                                            Kind{"Modulus", ExerciseMode::Modulus, "Betrag"},
@@ -276,18 +289,22 @@ TEST_F(ExerciseScreenTest, ShowEveryTaskAndVerdictWholeInTheFieldFontMadeSmaller
     }
 }
 
-// Every verdict is also announced to screen readers, on the field that shows it.
-std::vector<QObject*>& announced() {
-    static std::vector<QObject*> fields;
-    observeAnnouncements([](QAccessibleEvent* event) { fields.push_back(event->object()); });
-    return fields;
+// What a screen reader is told beyond the controls: the screen on opening, each verdict, each new task.
+QStringList& announced() {
+    static QStringList texts;
+    observeAnnouncements([](const QString& text) { texts.append(text); });
+    return texts;
 }
 
 TEST_F(ExerciseScreenTest, TheFirstScreenNamesTheRightAnswerAfterAWrongOneAndOffersTheNextTaskOnEnter) {
-    open(ExerciseMode::AddSubtract);
     announced().clear();
+    open(ExerciseMode::AddSubtract);
     const QString task = text(r1::TaskField);
     const QString expected = rightAnswer().front();
+    QStringList heard{"Additions - / Subtraktions - Modus. Aufgabe: " + task +
+                          " Hinweis: Eingabe muss in der Form x+jy, bzw. x-jy erfolgen, also ohne jegliche Leerzeichen "
+                          "oder Klammern.",
+                      "Falsch: " + expected + " ist richtig!"};
     answer({QStringLiteral("1+j1x")});
     EXPECT_EQ(QStringList({text(r1::WrongMessageField), text(r1::TaskField), text(r1::AnswerField)}),
               QStringList({QStringLiteral("Falsch: %1 ist richtig!").arg(expected), task, "1+j1x"}));
@@ -295,6 +312,7 @@ TEST_F(ExerciseScreenTest, TheFirstScreenNamesTheRightAnswerAfterAWrongOneAndOff
     QTest::keyClick(focus(), Qt::Key_Return);
     EXPECT_NE(text(r1::TaskField), task);
     EXPECT_EQ(text(r1::WrongMessageField), QString());
+    heard << "Neue Aufgabe: " + text(r1::TaskField) << "Falsch: " + rightAnswer().front() + " ist richtig!";
 
     answer({QStringLiteral("?")});
     const QString shownTask = text(r1::TaskField);
@@ -305,8 +323,8 @@ TEST_F(ExerciseScreenTest, TheFirstScreenNamesTheRightAnswerAfterAWrongOneAndOff
     EXPECT_EQ(QStringList({text(r1::RightMessageField), text(r1::WrongMessageField), text(r1::AnswerField)}),
               QStringList({"Richtig!!", "", ""}));
     EXPECT_EQ(focus(), field(r1::AnswerField));
-    EXPECT_EQ(announced(), (std::vector<QObject*>{field(r1::WrongMessageField), field(r1::WrongMessageField),
-                                                  field(r1::RightMessageField)}));
+    heard << "Richtig!! Neue Aufgabe: " + text(r1::TaskField);
+    EXPECT_EQ(announced(), heard);
     observeAnnouncements(nullptr);
 }
 
@@ -314,6 +332,7 @@ TEST_F(ExerciseScreenTest, TheDivisionScreenShowsRichtigWithTheNextTaskOrTheCorr
     open(ExerciseMode::Divide);
     announced().clear();
     answer(rightAnswer());
+    const QString spokenTask = text(r2::DividendField) + " geteilt durch " + text(r2::DivisorField);
     EXPECT_EQ(text(r2::RightMessageField), QStringLiteral("Richtig!!"));
     click(r2::NewTaskButton);
     EXPECT_EQ(text(r2::RightMessageField), QString());
@@ -337,10 +356,12 @@ TEST_F(ExerciseScreenTest, TheDivisionScreenShowsRichtigWithTheNextTaskOrTheCorr
     click(r2::ComputeButton);
     EXPECT_EQ(correction(), QStringList({"Richtig!!", "", "", "", ""}));
     EXPECT_FALSE(showsColour(screenImage(*screen), bar, Qt::black));
+    const QStringList nextRight = rightAnswer();
     click(r2::ComputeButton);  // the new task's inputs are empty: a wrong answer takes "Richtig!!" away
     EXPECT_EQ(text(r2::RightMessageField), QString());
-    EXPECT_EQ(announced().front(), field(r2::RightMessageField));
-    EXPECT_EQ(announced().back(), field(r2::WrongLabelField));
+    EXPECT_EQ(announced().front(), "Richtig!! Neue Aufgabe: " + spokenTask);
+    EXPECT_EQ(announced().back(), QStringLiteral("Falsch, richtig ist: Zähler: %1 + j (%2), Nenner: %3")
+                                      .arg(nextRight[0], nextRight[2], nextRight[1]));
     observeAnnouncements(nullptr);
 }
 

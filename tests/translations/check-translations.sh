@@ -3,14 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every translation holds every text of the program, each one translated, and none the program no longer has: Qt's
 # lupdate, run through the build's update_translations target, must find nothing to change. The files are left as
-# they were either way.
+# they were either way, times included, so that the build does not compile them again.
 #   check-translations.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
 cd "$(dirname "${BASH_SOURCE[0]}")/../../translations"
 saved="$(mktemp -d)"
-trap 'cp "$saved"/*.ts . && rm -rf "$saved"' EXIT
-cp ./*.ts "$saved"
+trap 'cp -p "$saved"/*.ts . && rm -rf "$saved"' EXIT
+cp -p ./*.ts "$saved"
 cmake --build "$build" --target update_translations >/dev/null
 status=0
 for file in ./*.ts; do
