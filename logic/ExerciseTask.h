@@ -5,6 +5,7 @@
 
 #include "logic/ExerciseMode.h"
 #include "logic/RandomSource.h"
+#include "logic/TaskNumbers.h"
 
 #include <optional>
 #include <string>
@@ -12,10 +13,12 @@
 
 namespace tessaro {
 
-// A task with one typed answer: the text shown and the one answer text accepted.
+// A task with one typed answer: the text shown and the one answer text accepted, and the numbers behind them for
+// its worked solution.
 struct ExerciseTask {
     std::string taskText;
     std::string expectedAnswer;
+    TaskNumbers numbers;
 };
 
 // Draws a task for the add/subtract, modulus or multiply exercise. The divide

@@ -75,7 +75,7 @@ TEST(DrawScaled, SpreadsEveryRawValueAndGivesNOnlyForTheLargest) {
 
 ExerciseTask taskOf(ExerciseMode mode, const Draws& draws) {
     FixedDraws source(draws);
-    return makeTask(mode, source).value_or(ExerciseTask{"no task", ""});
+    return makeTask(mode, source).value_or(ExerciseTask{"no task", "", {}});
 }
 
 TEST(TwoOperandTasks, AddForAnOperationDrawOfOneOrTwoSubtractOtherwiseAndMultiplyTheValuesTheTextsDenote) {
