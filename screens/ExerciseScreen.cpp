@@ -8,6 +8,8 @@
 #include "dialogkit/PictureButtonSetup.h"
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
+#include "dialogkit/ScreenOpener.h"
+#include "screens/Loesungsweg.h"
 #include "widgets/PictureButton.h"
 
 #include <QLineEdit>
@@ -24,6 +26,7 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
       rightCountField_(control<QLineEdit>(controls.rightCount)),
       wrongCountField_(control<QLineEdit>(controls.wrongCount)),
       percentField_(control<QLineEdit>(controls.percent)),
+      workedSolutionButton_(control<QPushButton>(controls.workedSolution)),
       fieldFont_(arialFont(18, kFieldFontWeight)) {
     auto* computeButton = control<PictureButton>(controls.compute);
     auto* ruleButton = control<PictureButton>(controls.rule);
@@ -37,6 +40,12 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
     bindKey(*control<QPushButton>(controls.newTask), QKeySequence(tr("Alt+N")));
     bindKey(*control<QPushButton>(controls.reset), QKeySequence(tr("Alt+A")));
     bindKey(*ruleButton, QKeySequence(tr("Alt+R")));
+    connect(workedSolutionButton_, &QPushButton::clicked, this, &ExerciseScreen::showWorkedSolution);
+    bindKey(*workedSolutionButton_, QKeySequence(tr("Alt+L")));
+    // A look aside: a click leaves the focus where the answer left it, so the screen is as it was on return.
+    workedSolutionButton_->setFocusPolicy(workedSolutionButton_->focusPolicy() & Qt::TabFocus ? Qt::TabFocus
+                                                                                              : Qt::NoFocus);
+    workedSolutionButton_->setEnabled(false);
 }
 
 void ExerciseScreen::bindKey(QPushButton& button, const QKeySequence& key) {
@@ -51,9 +60,23 @@ void ExerciseScreen::resetEvaluation() {
     startNewTask();
 }
 
-void ExerciseScreen::recordVerdict(bool right) {
+void ExerciseScreen::recordVerdict(bool right, TypedAnswer judged) {
     programState().tally.record(right);
     showTally();
+    judgedAnswer_ = std::move(judged);
+    workedSolutionButton_->setEnabled(!right && solver_);
+}
+
+void ExerciseScreen::setWorkedTask(ExerciseMode mode, TaskNumbers numbers) {
+    solver_ = solverFor(mode);
+    taskNumbers_ = std::move(numbers);
+    judgedAnswer_.clear();
+    workedSolutionButton_->setEnabled(false);
+}
+
+void ExerciseScreen::showWorkedSolution() {
+    if (workedSolutionButton_->isEnabled())
+        openScreen<Loesungsweg>(solver_(taskNumbers_, judgedAnswer_));
 }
 
 void ExerciseScreen::showTally() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogkit/TemplateDialog.h"
+#include "logic/WorkedSolution.h"
 
 #include <QFont>
 
@@ -22,6 +23,8 @@ public:
     virtual void evaluateAnswer() = 0;
     virtual void showRulePage() = 0;
     void resetEvaluation();
+    // Opens the page "Lösungsweg" for the last answer judged wrong; the button is enabled only then.
+    void showWorkedSolution();
 
 protected:
     // The controls both screens have, by their ids in the screen's template.
@@ -33,11 +36,14 @@ protected:
         int rightCount;
         int wrongCount;
         int percent;
+        int workedSolution;
     };
     ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent);
 
-    // Counts a checked answer as right or wrong and shows the tally.
-    void recordVerdict(bool right);
+    // Counts a checked answer as right or wrong and shows the tally; a wrong one, as typed, can then be worked through.
+    void recordVerdict(bool right, tessaro::TypedAnswer judged = {});
+    // A new task: what its worked solution is made from. Until its first wrong answer there is none to show.
+    void setWorkedTask(tessaro::ExerciseMode mode, tessaro::TaskNumbers numbers);
     void showTally();
     static QString rightVerdict();
     // The first paint of an opening draws a task; later paints keep it.
@@ -51,5 +57,9 @@ private:
     QLineEdit* rightCountField_;
     QLineEdit* wrongCountField_;
     QLineEdit* percentField_;
+    QPushButton* workedSolutionButton_;
     QFont fieldFont_;
+    tessaro::Solver solver_ = nullptr;
+    tessaro::TaskNumbers taskNumbers_;
+    tessaro::TypedAnswer judgedAnswer_;
 };

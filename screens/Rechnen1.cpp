@@ -65,7 +65,8 @@ Rechnen1::Rechnen1(QWidget* parent)
                       .rule = rechnen1::RuleButton,
                       .rightCount = rechnen1::RightCountField,
                       .wrongCount = rechnen1::WrongCountField,
-                      .percent = rechnen1::PercentField},
+                      .percent = rechnen1::PercentField,
+                      .workedSolution = rechnen1::WorkedSolutionButton},
                      parent),
       taskField_(control<QLineEdit>(rechnen1::TaskField)),
       answerField_(control<QLineEdit>(rechnen1::AnswerField)),
@@ -112,13 +113,15 @@ void Rechnen1::startNewTask() {
     if (const auto task = makeTask(state.currentMode, state.random)) {
         showText(*taskField_, task->taskText);
         state.expectedAnswer = task->expectedAnswer;
+        setWorkedTask(state.currentMode, task->numbers);
     }
 }
 
 void Rechnen1::evaluateAnswer() {
     const std::string& expected = programState().expectedAnswer;
-    const bool right = isRightAnswer(answerField_->text().toStdString(), expected);
-    recordVerdict(right);
+    const std::string typed = answerField_->text().toStdString();
+    const bool right = isRightAnswer(typed, expected);
+    recordVerdict(right, {typed});
     if (right) {
         answerField_->clear();
         startNewTask();
