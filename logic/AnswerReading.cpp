@@ -157,19 +157,26 @@ private:
             return term.numbers <= 1;
         }
         if (isDigit(c)) {
-            std::size_t end = pos_;
-            while (end < text_.size() && isDigit(text_[end]))
-                ++end;
-            if (end + 1 < text_.size() && text_[end] == '.' && isDigit(text_[end + 1])) {
-                ++end;
-                while (end < text_.size() && isDigit(text_[end]))
-                    ++end;
+            // Read digit by digit: std::stod would follow the locale, and a German one stops at the point.
+            double number = 0, scale = 1;
+            bool fraction = false;
+            std::size_t digits = 0;
+            for (; pos_ < text_.size(); ++pos_) {
+                const char d = text_[pos_];
+                if (d == '.' && !fraction && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1])) {
+                    fraction = true;
+                    continue;
+                }
+                if (!isDigit(d))
+                    break;
+                if (++digits > 12)
+                    return false;  // no number of a task is that long
+                number = number * 10 + (d - '0');
+                if (fraction)
+                    scale *= 10;
             }
-            if (end - pos_ > 12)
-                return false;  // no number of a task is that long
-            term.factor *= std::stod(text_.substr(pos_, end - pos_));
+            term.factor *= number / scale;
             ++term.numbers;
-            pos_ = end;
             return term.numbers <= 1;
         }
         return false;
