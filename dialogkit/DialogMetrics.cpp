@@ -45,4 +45,11 @@ QFont arialFont(int cellHeight, int weight) {
     return font;
 }
 
+QFont mathFont(int pixelSize) {
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(pixelSize);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 }  // namespace tessaro

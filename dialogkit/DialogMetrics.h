@@ -20,4 +20,7 @@ QFont dialogFont();
 // "Arial" with a character-cell height in pixels, stood in for by the metric-compatible Liberation Sans.
 QFont arialFont(int cellHeight, int weight = QFont::Normal);
 
+// Mathematics on a page: Liberation Serif, as the rule pages' typeset formulas are set in a serif face.
+QFont mathFont(int pixelSize);
+
 }  // namespace tessaro

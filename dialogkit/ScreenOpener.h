@@ -5,12 +5,15 @@
 
 #include <QApplication>
 
+#include <utility>
+
 namespace tessaro {
 
 // Opens a screen above the topmost active one, which stays blocked until the screen closes; the result is not used.
-template <class Screen>
-void openScreen() {
-    Screen screen(QApplication::activeModalWidget());
+// A screen that shows something of its opener's takes it first in its constructor, the parent last.
+template <class Screen, class... Arguments>
+void openScreen(Arguments&&... arguments) {
+    Screen screen(std::forward<Arguments>(arguments)..., QApplication::activeModalWidget());
     screen.exec();
 }
 

@@ -3,13 +3,15 @@
 
 // Fuzzes the answer checks and the tally as the screens use them: tasks of every mode drawn from any raw values,
 // any typed answers judged, every verdict counted, resets between. Only the one plain rendering of the result may
-// be judged right, and the tally's texts must always show the fuzzer's own count.
+// be judged right, the worked solution of every answer must find a fault exactly when it was judged wrong, and the
+// tally's texts must always show the fuzzer's own count.
 
 #include "logic/DivisionTask.h"
 #include "logic/ExerciseMode.h"
 #include "logic/ExerciseTask.h"
 #include "logic/ModulusTask.h"
 #include "logic/ScoreTally.h"
+#include "logic/WorkedSolution.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -39,18 +41,20 @@ struct FuzzedSource final : RawValueSource {
     RandomSource generator{1};
 };
 
-// The answer texts of a task of `mode`: the expected answer, or the plain renderings of the three numbers.
-std::vector<std::string> drawAnswer(ExerciseMode mode, RawValueSource& source) {
+// The answer texts of a task of `mode`: the expected answer, or the plain renderings of the three numbers; and the
+// task's numbers.
+std::pair<std::vector<std::string>, TaskNumbers> drawAnswer(ExerciseMode mode, RawValueSource& source) {
     if (mode == ExerciseMode::Divide) {
         const DivisionTask task = makeDivisionTask(source);
         require(task.denominator > 0, "a zero divisor");
-        return {std::to_string(task.realNumerator), std::to_string(task.denominator),
-                std::to_string(task.imagNumerator)};
+        return {
+            {std::to_string(task.realNumerator), std::to_string(task.denominator), std::to_string(task.imagNumerator)},
+            numbersOf(task)};
     }
-    const auto make = mode == ExerciseMode::AddSubtract ? makeAddSubtractTask
-                      : mode == ExerciseMode::Modulus   ? makeModulusTask
-                                                        : makeMultiplyTask;
-    return {make(source).expectedAnswer};
+    const ExerciseTask task = (mode == ExerciseMode::AddSubtract ? makeAddSubtractTask
+                               : mode == ExerciseMode::Modulus   ? makeModulusTask
+                                                                 : makeMultiplyTask)(source);
+    return {{task.expectedAnswer}, task.numbers};
 }
 
 }  // namespace
@@ -67,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             right = wrong = 0;
         }
         const auto mode = static_cast<ExerciseMode>(data.ConsumeIntegralInRange(1, 4));
-        const std::vector<std::string> answer = drawAnswer(mode, source);
+        const auto [answer, numbers] = drawAnswer(mode, source);
         // Typed: the right answer, one text of it with a character slipped in, or anything at all.
         std::vector<std::string> typed = answer;
         std::string& changed = typed[data.ConsumeIntegralInRange<std::size_t>(0, typed.size() - 1)];
@@ -84,6 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                                                       typed[0], typed[1], typed[2])
                                 : isRightAnswer(typed[0], answer[0]);
         require(judged == (typed == answer), "only the plain rendering of the result is right");
+        const Solver solve = mode == ExerciseMode::AddSubtract ? solveAddSubtract
+                             : mode == ExerciseMode::Modulus   ? solveModulus
+                             : mode == ExerciseMode::Multiply  ? solveMultiply
+                                                               : solveDivide;
+        const WorkedSolution solution = solve(numbers, typed);
+        require((solution.diagnosis.finding == Finding::Right) == judged, "a fault is found exactly in a wrong answer");
 
         tally.record(judged);
         ++(judged ? right : wrong);

@@ -17,6 +17,13 @@ DivisionTask makeDivisionTask(RawValueSource& source) {
     return {dividend, divisor, a * c + b * d, c * c + d * d, c * b - a * d};
 }
 
+TaskNumbers numbersOf(const DivisionTask& task) {
+    return {Operation::Divide,
+            {task.dividend.re, task.dividend.im},
+            {task.divisor.re, task.divisor.im},
+            {task.dividend.text, task.divisor.text}};
+}
+
 DivisionAnswerTexts correctDivisionTexts(int realNumerator, int denominator, int imagNumerator) {
     return {std::to_string(realNumerator), std::to_string(denominator), "+ j (" + std::to_string(imagNumerator) + ")"};
 }

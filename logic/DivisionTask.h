@@ -4,6 +4,7 @@
 #pragma once
 
 #include "logic/RandomSource.h"
+#include "logic/TaskNumbers.h"
 #include "logic/TaskOperand.h"
 
 #include <string>
@@ -23,6 +24,9 @@ struct DivisionTask {
 
 // Never gives a zero divisor: both operands are drawn again until it is nonzero.
 DivisionTask makeDivisionTask(RawValueSource& source);
+
+// The operands' values and texts, for the task's worked solution.
+TaskNumbers numbersOf(const DivisionTask& task);
 
 // The three answer fields as shown after a wrong answer: "-5", "5", "+ j (10)".
 struct DivisionAnswerTexts {

@@ -11,9 +11,12 @@ ExerciseTask makeAddSubtractTask(RawValueSource& source) {
     const TaskOperand a = drawOperand(source, 100);
     const TaskOperand b = drawOperand(source, 100);
     const int operation = drawScaled(source, 4);
-    if (operation == 1 || operation == 2)
-        return {a.text + " + " + b.text, formatCartesian(a.re + b.re, a.im + b.im)};
-    return {a.text + " - " + b.text, formatCartesian(a.re - b.re, a.im - b.im)};
+    if (operation == 1 || operation == 2) {
+        const std::string text = a.text + " + " + b.text;
+        return {text, formatCartesian(a.re + b.re, a.im + b.im), {Operation::Add, {a.re, a.im}, {b.re, b.im}, {text}}};
+    }
+    const std::string text = a.text + " - " + b.text;
+    return {text, formatCartesian(a.re - b.re, a.im - b.im), {Operation::Subtract, {a.re, a.im}, {b.re, b.im}, {text}}};
 }
 
 ExerciseTask makeMultiplyTask(RawValueSource& source) {
@@ -21,7 +24,8 @@ ExerciseTask makeMultiplyTask(RawValueSource& source) {
     const TaskOperand b = drawOperand(source, 10);
     const int re = a.re * b.re - a.im * b.im;
     const int im = a.re * b.im + a.im * b.re;
-    return {a.text + " * " + b.text, formatCartesian(re, im)};
+    const std::string text = a.text + " * " + b.text;
+    return {text, formatCartesian(re, im), {Operation::Multiply, {a.re, a.im}, {b.re, b.im}, {text}}};
 }
 
 std::string formatCartesian(int re, int im) {

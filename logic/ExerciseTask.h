@@ -4,16 +4,19 @@
 #pragma once
 
 #include "logic/RandomSource.h"
+#include "logic/TaskNumbers.h"
 
 #include <string>
 #include <string_view>
 
 namespace tessaro {
 
-// A task with one typed answer: the text shown and the one answer text accepted.
+// A task with one typed answer: the text shown and the one answer text accepted, and the numbers behind them for
+// its worked solution.
 struct ExerciseTask {
     std::string taskText;
     std::string expectedAnswer;
+    TaskNumbers numbers;
 };
 
 // Draws the sum or difference of two numbers with parts up to 100.

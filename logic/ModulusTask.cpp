@@ -37,7 +37,9 @@ ExerciseTask makeModulusTask(RawValueSource& source) {
     const auto [x, y] = drawModulusParts(source);
     const char* sign = plusForm ? "  +  j (" : "  -  j (";
     const double modulus = std::sqrt(static_cast<double>(x * x + y * y));
-    return {std::to_string(x) + sign + std::to_string(y) + ")", formatWhole(modulus)};
+    const std::string text = std::to_string(x) + sign + std::to_string(y) + ")";
+    // The minus form shows x - j (y), whose value is x - jy.
+    return {text, formatWhole(modulus), {Operation::Modulus, {x, plusForm ? y : -y}, {}, {text}}};
 }
 
 }  // namespace tessaro

@@ -26,22 +26,22 @@ const std::vector<const char*> kFormHint = {
 const ExerciseModeRow kModes[] = {
     {ExerciseMode::AddSubtract, mainmenu::AddSubtractRadio, openScreen<Rechnen1>,
      {{200, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Additions - / Subtraktions - Modus"), kFormHint}, {},
-     openScreen<Addition>, makeAddSubtractTask},
+     openScreen<Addition>, makeAddSubtractTask, solveAddSubtract},
     {ExerciseMode::Modulus, mainmenu::ModulusRadio, openScreen<Rechnen1>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Betrags - Modus        "),
       {QT_TRANSLATE_NOOP("ExerciseModes", "Aus Grund der Berechenbarkeit ohne Taschenrechner"),
        QT_TRANSLATE_NOOP("ExerciseModes", "treten nur ganzzahlige Ergebnisse auf."),
        QT_TRANSLATE_NOOP("ExerciseModes", "Deshalb ist die Anzahl der möglichen Übungsaufgaben"),
        QT_TRANSLATE_NOOP("ExerciseModes", "dementsprechend beschränkt.")}}, {},
-     openScreen<Betrag>, makeModulusTask},
+     openScreen<Betrag>, makeModulusTask, solveModulus},
     {ExerciseMode::Multiply, mainmenu::MultiplyRadio, openScreen<Rechnen1>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Multiplikations - Modus"), kFormHint}, {},
-     openScreen<Multiplikatioin>, makeMultiplyTask},
+     openScreen<Multiplikatioin>, makeMultiplyTask, solveMultiply},
     {ExerciseMode::Divide, mainmenu::DivideRadio, openScreen<Rechnen2>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Divisions - Modus"), {}},
      {QT_TRANSLATE_NOOP("ExerciseModes", "Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des "
                                          "Zählers zum Nenner und zum Imaginärteil des Zählers.")},
-     openScreen<Division>, nullptr},
+     openScreen<Division>, nullptr, solveDivide},
 };
 // clang-format on
 

@@ -5,6 +5,7 @@
 
 #include "logic/ExerciseMode.h"
 #include "logic/ExerciseTask.h"
+#include "logic/WorkedSolution.h"
 
 #include <QPoint>
 #include <QString>
@@ -33,6 +34,8 @@ struct ExerciseModeRow {
     void (*openRulePage)();
     // The task of a one-answer mode; the division screen draws its three-part tasks itself.
     ExerciseTask (*makeTask)(RawValueSource& source);
+    // The task worked through with its own numbers, and what is wrong with the answer judged wrong.
+    Solver solve;
 };
 
 std::span<const ExerciseModeRow> exerciseModes();

@@ -10,13 +10,17 @@
 #include "dialogkit/PictureButtonSetup.h"
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
+#include "dialogkit/ScreenOpener.h"
 #include "screens/ExerciseModes.h"
+#include "screens/Loesungsweg.h"
 #include "widgets/PictureButton.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
+
+#include <utility>
 
 using namespace tessaro;
 
@@ -30,6 +34,7 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
       rightCountField_(control<QLineEdit>(controls.rightCount)),
       wrongCountField_(control<QLineEdit>(controls.wrongCount)),
       percentField_(control<QLineEdit>(controls.percent)),
+      workedSolutionButton_(control<QPushButton>(controls.workedSolution)),
       fieldFont_(arialFont(18, kFieldFontWeight)) {
     auto* computeButton = control<PictureButton>(controls.compute);
     auto* ruleButton = control<PictureButton>(controls.rule);
@@ -46,6 +51,12 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
     bindKey(*control<QPushButton>(controls.newTask), QKeySequence(tr("Alt+N")));
     bindKey(*control<QPushButton>(controls.reset), QKeySequence(tr("Alt+A")));
     bindKey(*ruleButton, QKeySequence(tr("Alt+R")));
+    connect(workedSolutionButton_, &QPushButton::clicked, this, &ExerciseScreen::showWorkedSolution);
+    bindKey(*workedSolutionButton_, QKeySequence(tr("Alt+L")));
+    // A look aside: a click leaves the focus where the answer left it, so the screen is as it was on return.
+    workedSolutionButton_->setFocusPolicy(workedSolutionButton_->focusPolicy() & Qt::TabFocus ? Qt::TabFocus
+                                                                                              : Qt::NoFocus);
+    workedSolutionButton_->setEnabled(false);
     for (QLineEdit* field : findChildren<QLineEdit*>())
         field->installEventFilter(this);
 }
@@ -78,10 +89,28 @@ void ExerciseScreen::announceNewTask(const QString& verdict) {
     announce(*this, verdict.isEmpty() ? task : verdict + QLatin1Char(' ') + task);
 }
 
-void ExerciseScreen::recordVerdict(bool right) {
+void ExerciseScreen::recordVerdict(bool right, TypedAnswer judged) {
     programState().tally.record(right);
     showTally();
+    judgedAnswer_ = std::move(judged);
+    workedSolutionButton_->setEnabled(!right);
 }
+
+void ExerciseScreen::setWorkedTask(TaskNumbers numbers) {
+    taskNumbers_ = std::move(numbers);
+    judgedAnswer_.clear();
+    workedSolutionButton_->setEnabled(false);
+}
+
+void ExerciseScreen::showWorkedSolution() {
+    const ExerciseModeRow* row = exerciseModeRow(programState().currentMode);
+    if (!row || !workedSolutionButton_->isEnabled())
+        return;
+    lookingAside_ = true;
+    openScreen<Loesungsweg>(row->solve(taskNumbers_, judgedAnswer_));
+}
+
+bool ExerciseScreen::backFromLookingAside() { return std::exchange(lookingAside_, false); }
 
 void ExerciseScreen::showTally() {
     const ScoreTally& tally = programState().tally;

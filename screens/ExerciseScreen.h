@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogkit/TemplateDialog.h"
+#include "logic/WorkedSolution.h"
 
 #include <QFont>
 
@@ -24,6 +25,8 @@ public:
     void resetEvaluation();
     // Opens the rule page of the current mode; back from it, the student types the answer again.
     void showRulePage();
+    // Opens the page "Lösungsweg" for the last answer judged wrong; the button is enabled only then.
+    void showWorkedSolution();
 
 protected:
     // The controls both screens have, by their ids in the screen's template.
@@ -36,6 +39,7 @@ protected:
         int rightCount;
         int wrongCount;
         int percent;
+        int workedSolution;
     };
     ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent);
 
@@ -46,8 +50,13 @@ protected:
     // Has the screen reader say `verdict` (if any) and then the task now shown, whatever has the focus.
     void announceNewTask(const QString& verdict = QString());
 
-    // Counts a checked answer as right or wrong and shows the tally.
-    void recordVerdict(bool right);
+    // Counts a checked answer as right or wrong and shows the tally; a wrong one, as typed, can then be worked through.
+    void recordVerdict(bool right, tessaro::TypedAnswer judged = {});
+    // A new task: what its worked solution is made from. Until its first wrong answer there is none to show.
+    void setWorkedTask(tessaro::TaskNumbers numbers);
+    // Whether the screen is active again after its worked solution, which leaves the screen as it was, focus and
+    // all; asking ends the look aside.
+    bool backFromLookingAside();
     void showTally();
     static QString rightVerdict();
     // The first show of an opening draws a task and shows the tally; a screen shown again keeps its task.
@@ -66,5 +75,9 @@ private:
     QLineEdit* rightCountField_;
     QLineEdit* wrongCountField_;
     QLineEdit* percentField_;
+    QPushButton* workedSolutionButton_;
+    bool lookingAside_ = false;
     QFont fieldFont_;
+    tessaro::TaskNumbers taskNumbers_;
+    tessaro::TypedAnswer judgedAnswer_;
 };

@@ -29,7 +29,8 @@ Rechnen1::Rechnen1(QWidget* parent)
                       .rule = rechnen1::RuleButton,
                       .rightCount = rechnen1::RightCountField,
                       .wrongCount = rechnen1::WrongCountField,
-                      .percent = rechnen1::PercentField},
+                      .percent = rechnen1::PercentField,
+                      .workedSolution = rechnen1::WorkedSolutionButton},
                      parent),
       taskField_(control<QLineEdit>(rechnen1::TaskField)),
       answerField_(control<QLineEdit>(rechnen1::AnswerField)),
@@ -47,10 +48,10 @@ void Rechnen1::paintEvent(QPaintEvent* event) {
     paintModeHeading(painter);
 }
 
-// Back on the screen, whatever covered it, the student types the answer again.
+// Back on the screen, whatever covered it but its worked solution, the student types the answer again.
 void Rechnen1::changeEvent(QEvent* event) {
     ExerciseScreen::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !backFromLookingAside())
         answerField_->setFocus();
 }
 
@@ -67,13 +68,15 @@ void Rechnen1::startNewTask() {
         const ExerciseTask task = row->makeTask(state.random);
         showText(*taskField_, task.taskText);
         state.expectedAnswer = task.expectedAnswer;
+        setWorkedTask(task.numbers);
     }
 }
 
 void Rechnen1::evaluateAnswer() {
     const std::string& expected = programState().expectedAnswer;
-    const bool right = isRightAnswer(answerField_->text().toStdString(), expected);
-    recordVerdict(right);
+    const std::string typed = answerField_->text().toStdString();
+    const bool right = isRightAnswer(typed, expected);
+    recordVerdict(right, {typed});
     if (right) {
         answerField_->clear();
         startNewTask();

@@ -51,7 +51,8 @@ Rechnen2::Rechnen2(QWidget* parent)
                       .rule = rechnen2::RuleButton,
                       .rightCount = rechnen2::RightCountField,
                       .wrongCount = rechnen2::WrongCountField,
-                      .percent = rechnen2::PercentField},
+                      .percent = rechnen2::PercentField,
+                      .workedSolution = rechnen2::WorkedSolutionButton},
                      parent),
       realNumeratorInput_(control<QLineEdit>(rechnen2::RealNumeratorInput)),
       denominatorInput_(control<QLineEdit>(rechnen2::DenominatorInput)),
@@ -107,13 +108,14 @@ void Rechnen2::startNewTask() {
     realNumerator_ = task.realNumerator;
     denominator_ = task.denominator;
     imagNumerator_ = task.imagNumerator;
+    setWorkedTask(numbersOf(task));
 }
 
 void Rechnen2::evaluateAnswer() {
-    const bool right =
-        checkDivisionAnswer(realNumerator_, denominator_, imagNumerator_, realNumeratorInput_->text().toStdString(),
-                            denominatorInput_->text().toStdString(), imagNumeratorInput_->text().toStdString());
-    recordVerdict(right);
+    const TypedAnswer typed{realNumeratorInput_->text().toStdString(), denominatorInput_->text().toStdString(),
+                            imagNumeratorInput_->text().toStdString()};
+    const bool right = checkDivisionAnswer(realNumerator_, denominator_, imagNumerator_, typed[0], typed[1], typed[2]);
+    recordVerdict(right, typed);
     if (right) {
         showText(*rightMessageField_, rightVerdict());
         // The new task empties the inputs; "Richtig!!" stays on display with it.

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Tessaro against a bare Qt dialog of the main menu's size (bench/baseline.cpp) and prints the medians:
 # start-up to the first painted frame of the main menu, peak resident memory, opening the first exercise screen,
-# and one "Berechnen" check. Usage: scripts/bench.sh [RUNS] (15 by default) under the offscreen platform, or
-# scripts/bench.sh --xvfb [RUNS] on a virtual X server (package xvfb). Not part of CI.
+# one "Berechnen" check and opening the page "Lösungsweg". Usage: scripts/bench.sh [RUNS] (15 by default) under the
+# offscreen platform, or scripts/bench.sh --xvfb [RUNS] on a virtual X server (package xvfb). Not part of CI.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -18,7 +18,7 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export LC_ALL=C
 
 cmake -S "$root" -B "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DTESSARO_BUILD_BENCH=ON >/dev/null
-cmake --build "$root/build-bench" -j2 --target bench_baseline bench_main_menu bench_rechnen1 >/dev/null
+cmake --build "$root/build-bench" -j2 --target bench_baseline bench_main_menu bench_rechnen1 bench_loesungsweg >/dev/null
 bin="$root/build-bench/bench"
 peak="$(mktemp)"
 trap 'rm -f "$peak"' EXIT
@@ -43,13 +43,13 @@ median() {
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # One run of each first, so every measured run finds the libraries in the page cache.
-for program in bench_baseline bench_main_menu bench_rechnen1; do
+for program in bench_baseline bench_main_menu bench_rechnen1 bench_loesungsweg; do
     measure "$program"
 done
 samples=()
 # Interleaved, so a slow moment of the machine hits all three alike.
 for ((run = 0; run < runs; run++)); do
-    for program in bench_baseline bench_main_menu bench_rechnen1; do
+    for program in bench_baseline bench_main_menu bench_rechnen1 bench_loesungsweg; do
         measure "$program"
     done
 done
@@ -68,3 +68,4 @@ echo "| peak resident memory, main menu shown (MiB) | $base_peak | $menu_peak | 
 echo "| open \`Rechnen1\` from the main menu to its first painted frame (ms) | – | $(median bench_rechnen1.rechnen1_open_ms) | |"
 echo "| one \"Berechnen\" check, click to repainted frame (ms) | – | $(median bench_rechnen1.check_ms) | |"
 echo "| of which the evaluation before the repaint (ms) | – | $(median bench_rechnen1.check_evaluation_ms) | |"
+echo "| open the page \"Lösungsweg\" after a wrong answer to its first painted frame (ms) | – | $(median bench_loesungsweg.loesungsweg_open_ms) | |"

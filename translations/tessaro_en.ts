@@ -86,6 +86,205 @@
         <source>Hinweis:</source>
         <translation>Note:</translation>
     </message>
+    <message>
+        <source>Alt+L</source>
+        <translation>Alt+W</translation>
+    </message>
+</context>
+<context>
+    <name>Loesungsweg</name>
+    <message>
+        <source>Realteile und Imaginärteile getrennt addieren:</source>
+        <translation>Add the real parts and the imaginary parts separately:</translation>
+    </message>
+    <message>
+        <source>Realteile und Imaginärteile getrennt subtrahieren:</source>
+        <translation>Subtract the real parts and the imaginary parts separately:</translation>
+    </message>
+    <message>
+        <source>Der Betrag ist die Wurzel aus der Summe der Quadrate von Realteil und Imaginärteil:</source>
+        <translation>The modulus is the square root of the sum of the squares of the real and the imaginary part:</translation>
+    </message>
+    <message>
+        <source>Jeden Teil mit jedem Teil multiplizieren:</source>
+        <translation>Multiply each part by each part:</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil zusammenfassen:</source>
+        <translation>Collect the real part and the imaginary part:</translation>
+    </message>
+    <message>
+        <source>Zähler und Nenner mit dem konjugiert komplexen Divisor erweitern:</source>
+        <translation>Multiply numerator and denominator by the complex conjugate of the divisor:</translation>
+    </message>
+    <message>
+        <source>Zähler:</source>
+        <translation>Numerator:</translation>
+    </message>
+    <message>
+        <source>Mit j² = −1 Realteil und Imaginärteil zusammenfassen:</source>
+        <translation>With j² = −1, collect the real part and the imaginary part:</translation>
+    </message>
+    <message>
+        <source>Nenner:</source>
+        <translation>Denominator:</translation>
+    </message>
+    <message>
+        <source>Der Bruch bleibt ungekürzt:</source>
+        <translation>The fraction is not reduced:</translation>
+    </message>
+    <message>
+        <source>Verlangt ist die Form x+jy bzw. x-jy, ohne Leerzeichen und Klammern.</source>
+        <translation>The form asked for is x+jy or x-jy, without blanks or brackets.</translation>
+    </message>
+    <message>
+        <source>Verlangt ist der Betrag als ganze Zahl.</source>
+        <translation>The modulus is asked for as a whole number.</translation>
+    </message>
+    <message>
+        <source>Verlangt sind drei ganze Zahlen: Realteil und Imaginärteil des Zählers und der Nenner.</source>
+        <translation>Three whole numbers are asked for: the real and the imaginary part of the numerator, and the denominator.</translation>
+    </message>
+    <message>
+        <source>Verlangt ist der ungekürzte Bruch, der beim Erweitern mit dem konjugiert komplexen Divisor entsteht.</source>
+        <translation>The fraction asked for is the unreduced one that multiplying by the complex conjugate of the divisor gives.</translation>
+    </message>
+    <message>
+        <source>Leerzeichen gehören nicht in die Eingabe.</source>
+        <translation>Blanks do not belong in the answer.</translation>
+    </message>
+    <message>
+        <source>Klammern gehören nicht in die Eingabe.</source>
+        <translation>Brackets do not belong in the answer.</translation>
+    </message>
+    <message>
+        <source>Das j steht vor der Zahl: j4, nicht 4j.</source>
+        <translation>The j comes before the number: j4, not 4j.</translation>
+    </message>
+    <message>
+        <source>Die imaginäre Einheit wird als kleines j geschrieben.</source>
+        <translation>The imaginary unit is written as a small j.</translation>
+    </message>
+    <message>
+        <source>Beide Teile werden geschrieben, auch ein Teil, der null ist.</source>
+        <translation>Both parts are written, also a part that is zero.</translation>
+    </message>
+    <message>
+        <source>Zahlen werden ohne Pluszeichen, führende Nullen und Nachkommastellen geschrieben.</source>
+        <translation>Numbers are written without a plus sign, leading zeros or decimals.</translation>
+    </message>
+    <message>
+        <source>der Realteil</source>
+        <translation>the real part</translation>
+    </message>
+    <message>
+        <source>der Imaginärteil</source>
+        <translation>the imaginary part</translation>
+    </message>
+    <message>
+        <source>der Betrag</source>
+        <translation>the modulus</translation>
+    </message>
+    <message>
+        <source>der Realteil des Zählers</source>
+        <translation>the real part of the numerator</translation>
+    </message>
+    <message>
+        <source>der Imaginärteil des Zählers</source>
+        <translation>the imaginary part of the numerator</translation>
+    </message>
+    <message>
+        <source>der Nenner</source>
+        <translation>the denominator</translation>
+    </message>
+    <message>
+        <source>Der Realteil hat das falsche Vorzeichen.</source>
+        <translation>The real part has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Der Imaginärteil hat das falsche Vorzeichen.</source>
+        <translation>The imaginary part has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Ein Betrag ist nie negativ.</source>
+        <translation>A modulus is never negative.</translation>
+    </message>
+    <message>
+        <source>Der Realteil des Zählers hat das falsche Vorzeichen.</source>
+        <translation>The real part of the numerator has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Der Imaginärteil des Zählers hat das falsche Vorzeichen.</source>
+        <translation>The imaginary part of the numerator has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Der Nenner hat das falsche Vorzeichen.</source>
+        <translation>The denominator has the wrong sign.</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Aufgabe:</source>
+        <translation>Task:</translation>
+    </message>
+    <message>
+        <source>Rechnung:</source>
+        <translation>Calculation:</translation>
+    </message>
+    <message>
+        <source>Ergebnis:</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>Eingegeben:</source>
+        <translation>Your answer:</translation>
+    </message>
+    <message>
+        <source>Lösungsweg</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts eingegeben.</source>
+        <translation>Nothing was entered.</translation>
+    </message>
+    <message>
+        <source>Die Eingabe lässt sich nicht als Zahl lesen.</source>
+        <translation>The answer cannot be read as a number.</translation>
+    </message>
+    <message>
+        <source>Der Wert stimmt, nur die Schreibweise nicht.</source>
+        <translation>The value is right, only the way it is written is not.</translation>
+    </message>
+    <message>
+        <source>Richtig geschrieben:</source>
+        <translation>Written the right way:</translation>
+    </message>
+    <message>
+        <source>Beim Ausmultiplizieren wurde j² = +1 gerechnet; es gilt aber j² = −1.</source>
+        <translation>When multiplying out, j² was taken as +1; but j² = −1.</translation>
+    </message>
+    <message>
+        <source>Zähler und Nenner werden mit dem konjugiert komplexen Divisor erweitert, nicht mit dem Divisor selbst: das Vorzeichen seines Imaginärteils wechselt.</source>
+        <translation>Numerator and denominator are multiplied by the complex conjugate of the divisor, not by the divisor itself: the sign of its imaginary part changes.</translation>
+    </message>
+    <message>
+        <source>Das ist die Summe der Quadrate; der Betrag ist ihre Wurzel:</source>
+        <translation>That is the sum of the squares; the modulus is its square root:</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil des Zählers sind vertauscht.</source>
+        <translation>The real and the imaginary part of the numerator are swapped.</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil sind vertauscht.</source>
+        <translation>The real and the imaginary part are swapped.</translation>
+    </message>
+    <message>
+        <source>Nicht richtig: %1.</source>
+        <translation>Not right: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -386,6 +585,10 @@ in Cartesian form only.</translation>
     <message>
         <source>REGELN Division</source>
         <translation>RULES Division</translation>
+    </message>
+    <message>
+        <source>Lösungsweg</source>
+        <translation>Worked solution</translation>
     </message>
 </context>
 <context>

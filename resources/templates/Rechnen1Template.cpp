@@ -30,6 +30,7 @@ constexpr ControlTemplate kControls[] = {
     {ResetButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Auswertung zurücksetzen"), {158, 178, 50, 27}, MultiLine | TabStop},
     {RightMessageField, K::Edit, "", {165, 65, 82, 19}, ReadOnly | AlignCenter, QT_TRANSLATE_NOOP("Template", "Meldung bei richtiger Antwort")},
     {RuleButton, K::PictureButton, QT_TRANSLATE_NOOP("Template", "Rechenregel ansehen"), {386, 7, 84, 28}, MultiLine | TabStop},
+    {WorkedSolutionButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Lösungsweg"), {376, 68, 60, 14}, TabStop},
 };
 
 constexpr DialogTemplate kTemplate{129, QT_TRANSLATE_NOOP("Template", "Rechnen"), 477, 274, FrameKind::Modal, kControls};

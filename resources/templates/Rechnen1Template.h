@@ -20,6 +20,7 @@ enum ControlId : int {
     ResetButton = 1009,
     RightMessageField = 1014,
     RuleButton = 1028,
+    WorkedSolutionButton = 1016,
 };
 
 const DialogTemplate& dialogTemplate();  // 129

@@ -36,6 +36,7 @@ constexpr ControlTemplate kControls[] = {
     {RightMessageField, K::Edit, "", {38, 166, 106, 27}, ReadOnly, QT_TRANSLATE_NOOP("Template", "Meldung bei richtiger Antwort")},
     {CorrectImagNumeratorField, K::Edit, "", {213, 208, 57, 20}, ReadOnly | Group, QT_TRANSLATE_NOOP("Template", "Richtiger Imaginärteil des Zählers")},
     {RuleButton, K::PictureButton, QT_TRANSLATE_NOOP("Template", "Rechenregel ansehen"), {469, 7, 84, 28}, MultiLine},
+    {WorkedSolutionButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Lösungsweg"), {42, 248, 60, 14}, 0},
 };
 
 constexpr DialogTemplate kTemplate{144, QT_TRANSLATE_NOOP("Template", "Rechnen"), 560, 322, FrameKind::Modal, kControls};

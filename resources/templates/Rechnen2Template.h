@@ -26,6 +26,7 @@ enum ControlId : int {
     RightMessageField = 1028,
     CorrectImagNumeratorField = 1015,
     RuleButton = 1029,
+    WorkedSolutionButton = 1030,
 };
 
 const DialogTemplate& dialogTemplate();  // 144

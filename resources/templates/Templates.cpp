@@ -4,6 +4,7 @@
 #include "resources/templates/Templates.h"
 
 #include "resources/templates/AboutTemplate.h"
+#include "resources/templates/LoesungswegTemplate.h"
 #include "resources/templates/MainMenuTemplate.h"
 #include "resources/templates/Rechnen1Template.h"
 #include "resources/templates/Rechnen2Template.h"
@@ -16,7 +17,7 @@ std::span<const DialogTemplate* const> all() {
         &mainmenu::dialogTemplate(),  &about::dialogTemplate(),     &rechnen1::dialogTemplate(),
         &rechnen2::dialogTemplate(),  &rulesmenu::dialogTemplate(), &rulepages::iundj(),
         &rulepages::definition(),     &rulepages::modulus(),        &rulepages::addition(),
-        &rulepages::multiplication(), &rulepages::division(),
+        &rulepages::multiplication(), &rulepages::division(),       &loesungsweg::dialogTemplate(),
     };
     return everyTemplate;
 }

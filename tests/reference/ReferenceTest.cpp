@@ -8,6 +8,11 @@
 #include "app/AboutDialog.h"
 #include "app/MainMenuDialog.h"
 #include "dialogkit/Language.h"
+#include "dialogkit/ProgramState.h"
+#include "logic/DivisionTask.h"
+#include "logic/ExerciseTask.h"
+#include "screens/ExerciseModes.h"
+#include "screens/Loesungsweg.h"
 #include "screens/Rechnen1.h"
 #include "screens/Rechnen2.h"
 #include "screens/RulePages.h"
@@ -60,6 +65,37 @@ std::unique_ptr<QWidget> answered(ExerciseMode mode, QStringList typed = {}) {
     return screen;
 }
 
+// The worked solution of the task an exercise screen of `mode` opens with, for an answer made from its numbers.
+std::unique_ptr<QWidget> workedSolution(ExerciseMode mode, TypedAnswer (*typed)(const TaskNumbers& task)) {
+    prepareExercise(mode);
+    RandomSource& source = programState().random;
+    const ExerciseModeRow& row = *exerciseModeRow(mode);
+    const TaskNumbers task = row.makeTask ? row.makeTask(source).numbers : numbersOf(makeDivisionTask(source));
+    auto page = std::make_unique<Loesungsweg>(row.solve(task, typed(task)));
+    showAndPaint(*page);
+    return page;
+}
+
+// Answers with a typical slip: the right value with blanks, the sum of the squares, j² taken as +1, the divisor
+// not made conjugate.
+TypedAnswer withBlanks(const TaskNumbers& t) {
+    const int re = t.operation == Operation::Add ? t.first.re + t.second.re : t.first.re - t.second.re;
+    const int im = t.operation == Operation::Add ? t.first.im + t.second.im : t.first.im - t.second.im;
+    return {std::to_string(re) + (im < 0 ? " - j" : " + j") + std::to_string(std::abs(im))};
+}
+TypedAnswer sumOfSquares(const TaskNumbers& t) {
+    return {std::to_string(t.first.re * t.first.re + t.first.im * t.first.im)};
+}
+TypedAnswer jSquaredPlusOne(const TaskNumbers& t) {
+    const ComplexValue a = t.first, b = t.second;
+    return {formatCartesian(a.re * b.re + a.im * b.im, a.re * b.im + a.im * b.re)};
+}
+TypedAnswer divisorNotConjugated(const TaskNumbers& t) {
+    const ComplexValue a = t.first, c = t.second;
+    return {std::to_string(a.re * c.re - a.im * c.im), std::to_string(c.re * c.re + c.im * c.im),
+            std::to_string(a.re * c.im + a.im * c.re)};
+}
+
 struct State {
     const char* name;
     std::unique_ptr<QWidget> (*make)();
@@ -108,6 +144,10 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     State{"rechnen1-multiply-wrong", [] { return answered<Rechnen1>(M::Multiply, {"-1+j1"}); }, true},
     State{"rechnen2-right", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
     State{"rechnen2-wrong", [] { return answered<Rechnen2>(M::Divide, {"12", "-3", "0"}); }, true},
+    State{"loesungsweg-addsubtract", [] { return workedSolution(M::AddSubtract, withBlanks); }, true},
+    State{"loesungsweg-modulus", [] { return workedSolution(M::Modulus, sumOfSquares); }, true},
+    State{"loesungsweg-multiply", [] { return workedSolution(M::Multiply, jSquaredPlusOne); }, true},
+    State{"loesungsweg-divide", [] { return workedSolution(M::Divide, divisorNotConjugated); }, true},
     State{"main-menu-en", shown<MainMenuDialog>, true},
     State{"about-en", shown<AboutDialog>, false},
     State{"rules-menu-en", shown<Regeln>, false},
@@ -115,7 +155,11 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     State{"rechnen1-addsubtract-wrong-en", [] { return answered<Rechnen1>(M::AddSubtract, {"1+j1"}); }, true},
     State{"rechnen1-modulus-right-en", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
     State{"rechnen2-wrong-en", [] { return answered<Rechnen2>(M::Divide, {"12", "-3", "0"}); }, true},
-    State{"rechnen2-right-en", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false}),
+    State{"rechnen2-right-en", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
+    State{"loesungsweg-addsubtract-en", [] { return workedSolution(M::AddSubtract, withBlanks); }, true},
+    State{"loesungsweg-modulus-en", [] { return workedSolution(M::Modulus, sumOfSquares); }, true},
+    State{"loesungsweg-multiply-en", [] { return workedSolution(M::Multiply, jSquaredPlusOne); }, true},
+    State{"loesungsweg-divide-en", [] { return workedSolution(M::Divide, divisorNotConjugated); }, true}),
     [](const auto& info) { return QString::fromLatin1(info.param.name).remove(QLatin1Char('-')).toStdString(); });
 // clang-format on
 

@@ -18,9 +18,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 #include <random>
@@ -45,12 +47,14 @@ namespace r2 = rechnen2;
 struct Ids {
     int compute, newTask, reset, rule, task;
     std::vector<int> inputs;
+    int workedSolution;
 };
-const Ids kFirstIds{r1::ComputeButton, r1::NewTaskButton, r1::ResetButton,
-                    r1::RuleButton,    r1::TaskField,     {r1::AnswerField}};
-const Ids kSecondIds{r2::ComputeButton, r2::NewTaskButton,
-                     r2::ResetButton,   r2::RuleButton,
-                     r2::DividendField, {r2::RealNumeratorInput, r2::DenominatorInput, r2::ImagNumeratorInput}};
+const Ids kFirstIds{r1::ComputeButton, r1::NewTaskButton, r1::ResetButton,         r1::RuleButton,
+                    r1::TaskField,     {r1::AnswerField}, r1::WorkedSolutionButton};
+const Ids kSecondIds{r2::ComputeButton,       r2::NewTaskButton,
+                     r2::ResetButton,         r2::RuleButton,
+                     r2::DividendField,       {r2::RealNumeratorInput, r2::DenominatorInput, r2::ImagNumeratorInput},
+                     r2::WorkedSolutionButton};
 
 class ExerciseScreenTest : public ScreenTest {
 protected:
@@ -173,10 +177,82 @@ TEST_P(BothScreens, PressNewTaskAndResetOnAltNAndAltAFromAnywhereAndNameTheKeys)
     screen->control(ids.compute)->setFocus();
     QTest::keyClick(focus(), Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(counts(), QStringList({"0", "0", "0 Prozent richtig"}));
-    for (const auto& [button, key] : {std::pair{ids.newTask, "N"}, {ids.reset, "A"}, {ids.rule, "R"}}) {
+    for (const auto& [button, key] :
+         {std::pair{ids.newTask, "N"}, {ids.reset, "A"}, {ids.rule, "R"}, {ids.workedSolution, "L"}}) {
         EXPECT_EQ(screen->control(button)->toolTip(), QStringLiteral("Tastenkürzel: Alt+") + key);
         EXPECT_EQ(screen->control(button)->accessibleDescription(), QStringLiteral("Tastenkürzel: Alt+") + key);
     }
+}
+
+// Whether a modal screen opens above the exercise screen while `trigger` runs; one that does is closed.
+bool opensAScreen(QWidget* below, const std::function<void()>& trigger) {
+    bool opened = false;
+    QTimer::singleShot(50, [below, &opened] {
+        if (QWidget* top = QApplication::activeModalWidget(); top && top != below) {
+            opened = true;
+            top->close();
+        }
+    });
+    trigger();
+    QTest::qWait(100);
+    below->activateWindow();  // as a window manager does when the screen above closes; offscreen Qt does not
+    EXPECT_TRUE(QTest::qWaitForWindowActive(below));
+    return opened;
+}
+
+TEST_P(BothScreens, OfferTheWorkedSolutionFromAWrongAnswerUntilTheNextTaskAndNeverBefore) {
+    const auto offered = [this](const char* when) {
+        const bool enabled = screen->control(ids.workedSolution)->isEnabled();
+        const bool opens = opensAScreen(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier); });
+        EXPECT_EQ(opens, enabled) << when << ": Alt+L opens the page exactly while the button is enabled";
+        return enabled;
+    };
+    EXPECT_FALSE(offered("before the first check"));
+    answer({QStringLiteral("x")});
+    EXPECT_TRUE(offered("after a wrong answer"));
+    answer({QStringLiteral("y")});
+    EXPECT_TRUE(offered("after a second wrong answer"));
+    answer(rightAnswer());
+    EXPECT_FALSE(offered("after the right answer"));
+    for (int button : {ids.newTask, ids.reset}) {
+        answer({QStringLiteral("x")});
+        click(button);
+        EXPECT_FALSE(offered("with the next task"));
+    }
+    answer({QStringLiteral("x")});
+    programState().firstTaskShown = false;
+    reopen();
+    EXPECT_FALSE(offered("on a new opening"));
+    EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"})) << "the page counts nothing";
+}
+
+TEST_P(BothScreens, OpenTheWorkedSolutionOnAltLOrAClickAndReturnOnEscapeAsTheyWere) {
+    answer({QStringLiteral("7")});
+    const QImage before = screenImage(*screen);
+    QWidget* focusBefore = focus();
+    QStringList texts;
+    for (QLineEdit* shown : screen->findChildren<QLineEdit*>())
+        texts << shown->text();
+    QStringList pageLines;
+    whenModalOpens(screen.get(), [&pageLines](QWidget& page) {
+        for (QLabel* line : page.findChildren<QLabel*>())
+            pageLines << line->accessibleName() + line->text();
+        QTest::keyClick(&page, Qt::Key_Escape);
+    });
+    QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier);
+    screen->activateWindow();  // as a window manager does when the page closes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    EXPECT_TRUE(pageLines.join(QLatin1Char('\n')).contains(QLatin1String("7"))) << "the page shows the answer";
+    QStringList textsAfter;
+    for (QLineEdit* shown : screen->findChildren<QLineEdit*>())
+        textsAfter << shown->text();
+    EXPECT_EQ(textsAfter, texts);
+    EXPECT_EQ(focus(), focusBefore);
+    EXPECT_EQ(screenImage(*screen), before);
+    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids.workedSolution); }),
+              QStringLiteral("Loesungsweg"));
+    EXPECT_EQ(focus(), focusBefore) << "a click leaves the focus where it was";
+    EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
 }
 
 long residentBytes() {

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// How fast the page "Lösungsweg" opens after a wrong answer: from the press of the button, through working the task
+// out and laying the page out, to the page's first painted frame. Each mode's screen is opened from the main menu,
+// answered wrongly and asked for the page several times.
+
+#include "app/MainMenuDialog.h"
+#include "app/TrainerApp.h"
+#include "bench/BenchClock.h"
+#include "bench/FirstPaintProbe.h"
+#include "dialogkit/ApplicationSetup.h"
+#include "dialogkit/ProgramState.h"
+#include "resources/templates/Rechnen1Template.h"
+#include "resources/templates/Rechnen2Template.h"
+#include "screens/Loesungsweg.h"
+#include "screens/Rechnen1.h"
+#include "screens/Rechnen2.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tessaro;
+using namespace tessaro::bench;
+
+namespace {
+
+constexpr int kOpeningsPerMode = 10;
+
+// Attaches a first-paint probe to every page "Lösungsweg" as it is shown; the probe reports the time since the
+// press and closes the page.
+class PageWatch : public QObject {
+public:
+    double pressed = 0;
+    double total = 0;
+    int openings = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<Loesungsweg*>(watched)) {
+            auto* page = static_cast<Loesungsweg*>(watched);
+            new FirstPaintProbe(*page, [this, page] {
+                total += monotonicMilliseconds() - pressed;
+                ++openings;
+                page->done(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+template <class Screen>
+void openPages(ExerciseMode mode, int workedSolutionButton, PageWatch& watch) {
+    programState().currentMode = mode;
+    programState().firstTaskShown = false;
+    Screen screen(QApplication::activeModalWidget());
+    new FirstPaintProbe(screen, [&screen, workedSolutionButton, &watch] {
+        screen.evaluateAnswer();  // every input is empty: a wrong answer
+        auto* button = screen.template control<QPushButton>(workedSolutionButton);
+        for (int i = 0; i < kOpeningsPerMode; ++i) {
+            watch.pressed = monotonicMilliseconds();
+            button->click();
+        }
+        screen.done(0);
+    });
+    screen.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    TrainerApp application(argc, argv);
+    setUpApplication(application);
+    PageWatch watch;
+    application.installEventFilter(&watch);
+    MainMenuDialog mainMenu;
+    new FirstPaintProbe(mainMenu, [&mainMenu, &watch] {
+        for (ExerciseMode mode : {ExerciseMode::AddSubtract, ExerciseMode::Modulus, ExerciseMode::Multiply})
+            openPages<Rechnen1>(mode, rechnen1::WorkedSolutionButton, watch);
+        openPages<Rechnen2>(ExerciseMode::Divide, rechnen2::WorkedSolutionButton, watch);
+        report("loesungsweg_open_ms", watch.total / watch.openings);
+        mainMenu.done(0);
+    });
+    mainMenu.exec();
+    return 0;
+}

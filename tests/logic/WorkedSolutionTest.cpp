@@ -1,0 +1,382 @@
+// SPDX-FileCopyrightText: 2026 Tessaro-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The worked solutions: hand-worked tasks of every mode line by line, every finding about a typed answer with one
+// answer that shows it and a close one that does not, and thousands of drawn tasks whose every step is an equation
+// that holds and whose result is what the verdict names.
+
+#include "logic/DivisionTask.h"
+#include "logic/ExerciseTask.h"
+#include "logic/ModulusTask.h"
+#include "logic/WorkedSolution.h"
+
+#include <gtest/gtest.h>
+
+#include <complex>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tessaro {
+
+// Readable failure messages: the number of a finding, a part or a slip.
+void PrintTo(Finding finding, std::ostream* out) { *out << "finding " << static_cast<int>(finding); }
+void PrintTo(AnswerPart part, std::ostream* out) { *out << "part " << static_cast<int>(part); }
+void PrintTo(FormSlip slip, std::ostream* out) { *out << "slip " << static_cast<int>(slip); }
+
+namespace {
+
+using Value = std::complex<double>;
+
+// Evaluates a line of mathematics as a screen reader gets it (readAloud): numbers, j, + − · / ², √, brackets and
+// the modulus bars; j4 and j(…) multiply.
+class Evaluator {
+public:
+    explicit Evaluator(const std::string& utf8) {
+        const std::map<std::string, char> signs{{"\u2212", '-'}, {"\u00B7", '*'}, {"\u00B2", '^'}, {"\u221A", 'r'}};
+        for (std::size_t i = 0; i < utf8.size();) {
+            bool replaced = false;
+            for (const auto& [sign, ascii] : signs)
+                if (utf8.compare(i, sign.size(), sign) == 0) {
+                    text_ += ascii;
+                    i += sign.size();
+                    replaced = true;
+                }
+            if (!replaced) {
+                if (utf8[i] != ' ')
+                    text_ += utf8[i];
+                ++i;
+            }
+        }
+    }
+    std::optional<Value> value() {
+        const Value result = expression();
+        return ok_ && pos_ == text_.size() ? std::optional(result) : std::nullopt;
+    }
+
+private:
+    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    Value expression() {
+        Value sum = term();
+        while (peek() == '+' || peek() == '-')
+            sum = text_[pos_++] == '+' ? sum + term() : sum - term();
+        return sum;
+    }
+    Value term() {
+        Value product = unary();
+        while (true) {
+            const char c = peek();
+            if (c == '*' || c == '/') {
+                ++pos_;
+                product = c == '*' ? product * unary() : product / unary();
+            } else if (std::isdigit(static_cast<unsigned char>(c)) || c == 'j' || c == '(' || c == 'r') {
+                product *= unary();
+            } else {
+                return product;
+            }
+        }
+    }
+    Value unary() {
+        if (peek() == '-' || peek() == '+')
+            return text_[pos_++] == '-' ? -unary() : unary();
+        Value base = primary();
+        while (peek() == '^') {
+            ++pos_;
+            base *= base;
+        }
+        return base;
+    }
+    Value primary() {
+        const char c = peek();
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            double number = 0;
+            while (std::isdigit(static_cast<unsigned char>(peek())))
+                number = number * 10 + (text_[pos_++] - '0');
+            return number;
+        }
+        ++pos_;
+        if (c == 'j')
+            return Value(0, 1);
+        if (c == 'r')
+            return std::sqrt(primary());
+        if (c == '(' || c == '|') {
+            const Value inner = expression();
+            ok_ = ok_ && peek() == (c == '(' ? ')' : '|');
+            ++pos_;
+            return c == '(' ? inner : std::abs(inner);
+        }
+        ok_ = false;
+        return 0;
+    }
+
+    std::string text_;
+    std::size_t pos_ = 0;
+    bool ok_ = true;
+};
+
+std::optional<Value> evaluate(const MathTerm& term) { return Evaluator(readAloud(term)).value(); }
+
+// A step as a line of text: "= " before a step that continues its chain.
+std::string line(const Step& step) {
+    std::string text = step.continues ? "= " : "";
+    for (std::size_t i = 0; i < step.sides.size(); ++i)
+        text += (i ? " = " : "") + readAloud(step.sides[i]);
+    return text;
+}
+
+std::vector<std::string> lines(const WorkedSolution& solution) {
+    std::vector<std::string> all;
+    for (const Step& step : solution.steps)
+        all.push_back(line(step));
+    return all;
+}
+
+// The program's own texts in a term, in reading order.
+void collectVerbatim(const MathTerm& term, std::vector<std::string>& texts) {
+    for (const MathPiece& piece : term) {
+        if (piece.kind == MathPiece::Kind::Verbatim)
+            texts.push_back(piece.text);
+        for (const MathTerm& part : piece.parts)
+            collectVerbatim(part, texts);
+    }
+}
+std::vector<std::string> verbatimTexts(const MathTerm& term) {
+    std::vector<std::string> texts;
+    collectVerbatim(term, texts);
+    return texts;
+}
+
+TaskNumbers numbers(Operation operation, ComplexValue first, ComplexValue second, std::vector<std::string> shown) {
+    return {operation, first, second, std::move(shown)};
+}
+
+// The tasks worked by hand below.
+const TaskNumbers kDifference = numbers(Operation::Subtract, {-37, 5}, {12, 8}, {"[-37  +  j (5)] - [12  -  j (-8)]"});
+const TaskNumbers kSum = numbers(Operation::Add, {3, -4}, {-2, 4}, {"[3  -  j (4)] + [-2  +  j (4)]"});
+const TaskNumbers kModulus = numbers(Operation::Modulus, {3, -4}, {}, {"3  -  j (4)"});
+const TaskNumbers kPureModulus = numbers(Operation::Modulus, {0, 7}, {}, {"0  +  j (7)"});
+const TaskNumbers kProduct = numbers(Operation::Multiply, {2, 1}, {-1, 9}, {"[2  +  j (1)] * [-1  -  j (-9)]"});
+const TaskNumbers kQuotient = numbers(Operation::Divide, {2, 1}, {-1, 9}, {"  2  +  j (1)", "  -1  -  j (-9)"});
+const TaskNumbers kReducible = numbers(Operation::Divide, {2, 4}, {1, 1}, {"  2  +  j (4)", "  1  +  j (1)"});
+
+TEST(WorkedSolution, WorksEveryModeThroughWithTheTasksOwnNumbers) {
+    const struct {
+        Solver solve;
+        TaskNumbers task;
+        std::vector<std::string> steps;
+        std::vector<std::string> result;
+    } cases[] = {
+        {solveAddSubtract, kDifference, {"(−37 + j5) − (12 + j8) = (−37 − 12) + j(5 − 8) = −49 − j3"}, {"-49-j3"}},
+        {solveAddSubtract, kSum, {"(3 − j4) + (−2 + j4) = (3 + (−2)) + j(−4 + 4) = 1 + j0"}, {"1+j0"}},
+        {solveModulus, kModulus, {"|3 − j4| = √(3² + (−4)²) = √(9 + 16) = √(25) = 5"}, {"5"}},
+        {solveModulus, kPureModulus, {"|0 + j7| = √(0² + 7²) = √(0 + 49) = √(49) = 7"}, {"7"}},
+        {solveMultiply,
+         kProduct,
+         {"(2 + j1) · (−1 + j9) = 2 · (−1) + 2 · j9 + j1 · (−1) + j1 · j9", "= −2 + j18 − j1 + j² · 9", "j² = −1",
+          "= −2 + j18 − j1 − 9", "= (−2 − 9) + j(18 − 1) = −11 + j17"},
+         {"-11+j17"}},
+        {solveDivide,
+         kQuotient,
+         {"(2 + j1) / (−1 + j9) = ((2 + j1) · (−1 − j9)) / ((−1 + j9) · (−1 − j9))",
+          "(2 + j1) · (−1 − j9) = 2 · (−1) + 2 · (−j9) + j1 · (−1) + j1 · (−j9)", "= −2 − j18 − j1 − j² · 9",
+          "= (−2 + 9) + j(−18 − 1) = 7 − j19", "(−1 + j9) · (−1 − j9) = (−1)² + 9² = 1 + 81 = 82",
+          "= (7 − j19) / (82)"},
+         {"7", "+ j (-19)", "82"}},
+    };
+    for (const auto& c : cases) {
+        const WorkedSolution solution = c.solve(c.task, {"x"});
+        EXPECT_EQ(lines(solution), c.steps) << c.task.shown.front();
+        EXPECT_EQ(verbatimTexts(solution.result), c.result) << c.task.shown.front();
+        EXPECT_EQ(verbatimTexts(solution.task), c.task.shown);
+    }
+}
+
+TEST(WorkedSolution, ShowsTheAnswerAsTypedAndCutsAFloodShort) {
+    EXPECT_EQ(readAloud(solveMultiply(kProduct, {"-1 + j1"}).typed), "-1 + j1");
+    const std::string flood(100'000, '7');
+    EXPECT_EQ(readAloud(solveMultiply(kProduct, {flood}).typed), std::string(kShownTypedLength, '7') + "…");
+    EXPECT_EQ(readAloud(solveModulus(kModulus, {"äöüäöüäöüäöüäöüäöüäöüäöüä"}).typed), "äöüäöüäöüäöüäöüäöüäöüäöü…");
+    EXPECT_EQ(readAloud(solveDivide(kQuotient, {"12", "-3", ""}).typed), "(12 + j □) / (-3)");
+}
+
+struct Expected {
+    Finding finding;
+    std::vector<AnswerPart> parts = {};
+    FormSlip slip = FormSlip::Other;
+    bool reduced = false;
+};
+
+// Each finding with an answer that shows it, followed by a close answer that shows another.
+TEST(Diagnosis, NamesTheMostSpecificFaultOfAnAnswer) {
+    using F = Finding;
+    using P = AnswerPart;
+    using S = FormSlip;
+    const struct {
+        Solver solve;
+        TaskNumbers task;
+        TypedAnswer typed;
+        Expected expected;
+    } cases[] = {
+        // (2 + j1)(−1 + j9) = −11 + j17; with j² = +1 it would be 7 + j17.
+        {solveMultiply, kProduct, {"-11+j17"}, {F::Right}},
+        {solveMultiply, kProduct, {""}, {F::Nothing}},
+        {solveMultiply, kProduct, {" "}, {F::Unreadable}},
+        {solveMultiply, kProduct, {"(2+j1)*(-1+j9)"}, {F::Unreadable}},
+        {solveMultiply, kProduct, {"(-11+j17)"}, {F::FormOnly, {}, S::Brackets}},
+        {solveMultiply, kProduct, {"-11 + j17"}, {F::FormOnly, {}, S::Blanks}},
+        {solveMultiply, kProduct, {"-11 + j18"}, {F::WrongParts, {P::Imaginary}}},
+        {solveMultiply, kProduct, {"-11+j(17)"}, {F::FormOnly, {}, S::Brackets}},
+        {solveMultiply, kProduct, {"-11+17j"}, {F::FormOnly, {}, S::UnitAfterNumber}},
+        {solveMultiply, kProduct, {"-11+18j"}, {F::WrongParts, {P::Imaginary}}},
+        {solveMultiply, kProduct, {"-11+17"}, {F::Unreadable}},
+        {solveMultiply, kProduct, {"-11+i17"}, {F::FormOnly, {}, S::UnitLetter}},
+        {solveMultiply, kProduct, {"-11+J17"}, {F::FormOnly, {}, S::UnitLetter}},
+        {solveMultiply, kProduct, {"-11+k17"}, {F::Unreadable}},
+        {solveMultiply, kProduct, {"-11+j017"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveMultiply, kProduct, {"-11+j170"}, {F::WrongParts, {P::Imaginary}}},
+        {solveMultiply, kProduct, {"-11.0+j17"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveMultiply, kProduct, {"−11+j17"}, {F::FormOnly, {}, S::Other}},
+        {solveMultiply, kProduct, {"7+j17"}, {F::JSquaredAsPlusOne}},
+        {solveMultiply, kProduct, {"7+j18"}, {F::WrongParts, {P::Real, P::Imaginary}}},
+        {solveMultiply, kProduct, {"17-j11"}, {F::PartsSwapped}},
+        {solveMultiply, kProduct, {"17+j11"}, {F::WrongParts, {P::Real, P::Imaginary}}},
+        {solveMultiply, kProduct, {"11+j17"}, {F::SignTurned, {P::Real}}},
+        {solveMultiply, kProduct, {"12+j17"}, {F::WrongParts, {P::Real}}},
+        {solveMultiply, kProduct, {"-11-j17"}, {F::SignTurned, {P::Imaginary}}},
+        {solveMultiply, kProduct, {"-11-j16"}, {F::WrongParts, {P::Imaginary}}},
+        // (3 − j4) + (−2 + j4) = 1 + j0.
+        {solveAddSubtract, kSum, {"1"}, {F::FormOnly, {}, S::MissingPart}},
+        {solveAddSubtract, kSum, {"1+j1"}, {F::WrongParts, {P::Imaginary}}},
+        {solveAddSubtract, kSum, {"1-j0"}, {F::FormOnly, {}, S::Other}},
+        {solveAddSubtract, kSum, {"-1+j0"}, {F::SignTurned, {P::Real}}},
+        {solveAddSubtract, kSum, {"0+j1"}, {F::PartsSwapped}},
+        {solveAddSubtract, kSum, {"j1"}, {F::PartsSwapped}},
+        // (−37 + j5) − (12 + j8) = −49 − j3.
+        {solveAddSubtract, kDifference, {"-j3-49"}, {F::FormOnly, {}, S::Other}},
+        {solveAddSubtract, kDifference, {"+-49-j3"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveAddSubtract, kDifference, {"-49-j3-j1"}, {F::Unreadable}},
+        // |3 − j4| = √25 = 5.
+        {solveModulus, kModulus, {"25"}, {F::RootMissing}},
+        {solveModulus, kModulus, {"24"}, {F::WrongParts, {P::Modulus}}},
+        {solveModulus, kModulus, {"-5"}, {F::SignTurned, {P::Modulus}}},
+        {solveModulus, kModulus, {"-4"}, {F::WrongParts, {P::Modulus}}},
+        {solveModulus, kModulus, {"5.0"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveModulus, kModulus, {"5,0"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveModulus, kModulus, {"5.5"}, {F::WrongParts, {P::Modulus}}},
+        {solveModulus, kModulus, {"0.5"}, {F::WrongParts, {P::Modulus}}},
+        {solveModulus, kModulus, {"+5"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveModulus, kModulus, {" 5"}, {F::FormOnly, {}, S::Blanks}},
+        {solveModulus, kModulus, {"5+j0"}, {F::FormOnly, {}, S::Other}},
+        {solveModulus, kModulus, {"√25"}, {F::Unreadable}},
+        // (2 + j1) / (−1 + j9) = (7 − j19) / 82; the divisor itself gives −11 + j17, j² = +1 gives −11 and −80.
+        {solveDivide, kQuotient, {"7", "82", "-19"}, {F::Right}},
+        {solveDivide, kQuotient, {"", "", ""}, {F::Nothing}},
+        {solveDivide, kQuotient, {"", "", "0"}, {F::Unreadable}},
+        {solveDivide, kQuotient, {"7", "", "-19"}, {F::Unreadable}},
+        {solveDivide, kQuotient, {"7", "0", "-19"}, {F::WrongParts, {P::Denominator}}},
+        {solveDivide, kQuotient, {"+7", "82", "-19"}, {F::FormOnly, {}, S::NumberForm}},
+        {solveDivide, kQuotient, {"7", "82", "-j19"}, {F::FormOnly, {}, S::Other}},
+        {solveDivide, kQuotient, {"14", "164", "-38"}, {F::FormOnly, {}, S::Other, true}},
+        {solveDivide,
+         kQuotient,
+         {"14", "164", "-39"},
+         {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator, P::Denominator}}},
+        {solveDivide, kQuotient, {"-11", "82", "17"}, {F::DivisorNotConjugated}},
+        {solveDivide, kQuotient, {"-11", "82", "16"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
+        {solveDivide, kQuotient, {"-11", "82", "-19"}, {F::JSquaredAsPlusOne}},
+        {solveDivide, kQuotient, {"7", "-80", "-19"}, {F::JSquaredAsPlusOne}},
+        {solveDivide, kQuotient, {"-11", "82", "-18"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
+        {solveDivide, kQuotient, {"-19", "82", "7"}, {F::PartsSwapped}},
+        {solveDivide,
+         kQuotient,
+         {"-19", "81", "7"},
+         {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator, P::Denominator}}},
+        {solveDivide, kQuotient, {"-7", "82", "-19"}, {F::SignTurned, {P::RealNumerator}}},
+        {solveDivide, kQuotient, {"7", "-82", "-19"}, {F::SignTurned, {P::Denominator}}},
+        {solveDivide, kQuotient, {"-7", "82", "19"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
+        // (2 + j4) / (1 + j1) = (6 + j2) / 2: the reduced fraction has the value but not the form.
+        {solveDivide, kReducible, {"3", "1", "1"}, {F::FormOnly, {}, S::Other, true}},
+        {solveDivide,
+         kReducible,
+         {"3", "1", "3"},
+         {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator, P::Denominator}}},
+    };
+    for (const auto& c : cases) {
+        const Diagnosis diagnosis = c.solve(c.task, c.typed).diagnosis;
+        const std::string typed = c.typed.front() + (c.typed.size() > 1 ? " " + c.typed[1] + " " + c.typed[2] : "");
+        EXPECT_EQ(diagnosis.finding, c.expected.finding) << typed;
+        EXPECT_EQ(diagnosis.parts, c.expected.parts) << typed;
+        if (c.expected.finding == F::FormOnly) {
+            EXPECT_EQ(diagnosis.slip, c.expected.slip) << typed;
+            EXPECT_EQ(diagnosis.reducedFraction, c.expected.reduced) << typed;
+        }
+    }
+    EXPECT_EQ(readAloud(solveModulus(kModulus, {"25"}).diagnosis.detail), "√(25) = 5");
+}
+
+TEST(Diagnosis, NamesTheFormThatIsAskedFor) {
+    EXPECT_EQ(solveAddSubtract(kSum, {"?"}).diagnosis.form, AnswerForm::Cartesian);
+    EXPECT_EQ(solveModulus(kModulus, {"?"}).diagnosis.form, AnswerForm::WholeNumber);
+    EXPECT_EQ(solveDivide(kQuotient, {"?", "?", "?"}).diagnosis.form, AnswerForm::Fraction);
+}
+
+// A chain's steps follow on from each other; every side equals the next.
+void expectEveryStepHolds(const WorkedSolution& solution, Value result, const std::string& task) {
+    std::map<int, Value> chainEnd;
+    for (const Step& step : solution.steps) {
+        std::vector<Value> values;
+        if (step.continues) {
+            ASSERT_TRUE(chainEnd.count(step.chain)) << task << ": " << line(step);
+            values.push_back(chainEnd[step.chain]);
+        }
+        for (const MathTerm& side : step.sides) {
+            const std::optional<Value> value = evaluate(side);
+            ASSERT_TRUE(value) << task << ": cannot read " << readAloud(side);
+            values.push_back(*value);
+        }
+        ASSERT_GE(values.size(), 2u) << task << ": " << line(step);
+        for (std::size_t i = 1; i < values.size(); ++i)
+            EXPECT_LT(std::abs(values[i] - values[0]), 1e-9) << task << ": " << line(step);
+        chainEnd[step.chain] = values.back();
+    }
+    EXPECT_LT(std::abs(chainEnd[0] - result), 1e-9) << task << ": the calculation ends in the result";
+}
+
+TEST(WorkedSolution, EveryStepOfThousandsOfDrawnTasksHoldsAndEndsInTheVerdictsAnswer) {
+    RandomSource source(20261207);
+    const std::pair<ExerciseTask (*)(RawValueSource&), Solver> modes[] = {
+        {makeAddSubtractTask, solveAddSubtract}, {makeModulusTask, solveModulus}, {makeMultiplyTask, solveMultiply}};
+    for (const auto& [make, solve] : modes) {
+        for (int i = 0; i < 3000; ++i) {
+            const ExerciseTask task = make(source);
+            const WorkedSolution solution = solve(task.numbers, {task.expectedAnswer});
+            ASSERT_EQ(verbatimTexts(solution.task), std::vector{task.taskText});
+            ASSERT_EQ(verbatimTexts(solution.result), std::vector{task.expectedAnswer}) << task.taskText;
+            const std::optional<ReadValue> expected = readComplex(task.expectedAnswer);
+            ASSERT_TRUE(expected) << task.expectedAnswer;
+            expectEveryStepHolds(solution, Value(expected->re, expected->im), task.taskText);
+            EXPECT_EQ(solution.diagnosis.finding, Finding::Right) << task.taskText;
+            const WorkedSolution wrong = solve(task.numbers, {task.expectedAnswer + "1"});
+            EXPECT_NE(wrong.diagnosis.finding, Finding::Right) << task.taskText;
+        }
+    }
+    for (int i = 0; i < 3000; ++i) {
+        const DivisionTask task = makeDivisionTask(source);
+        const DivisionAnswerTexts texts =
+            correctDivisionTexts(task.realNumerator, task.denominator, task.imagNumerator);
+        const TypedAnswer right{std::to_string(task.realNumerator), std::to_string(task.denominator),
+                                std::to_string(task.imagNumerator)};
+        const WorkedSolution solution = solveDivide(numbersOf(task), right);
+        ASSERT_EQ(verbatimTexts(solution.task), (std::vector{task.dividend.text, task.divisor.text}));
+        ASSERT_EQ(verbatimTexts(solution.result),
+                  (std::vector{texts.realNumerator, texts.imagNumerator, texts.denominator}));
+        const Value quotient = Value(task.realNumerator, task.imagNumerator) / double(task.denominator);
+        expectEveryStepHolds(solution, quotient, task.dividend.text + " /" + task.divisor.text);
+        EXPECT_EQ(solution.diagnosis.finding, Finding::Right);
+        const WorkedSolution wrong = solveDivide(numbersOf(task), {right[0], right[1] + "1", right[2]});
+        EXPECT_NE(wrong.diagnosis.finding, Finding::Right);
+    }
+}
+
+}  // namespace
+}  // namespace tessaro
