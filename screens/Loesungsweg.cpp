@@ -3,6 +3,7 @@
 
 #include "screens/Loesungsweg.h"
 
+#include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/ScreenColours.h"
 #include "resources/templates/LoesungswegTemplate.h"
@@ -164,6 +165,23 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     addDiagnosis(solution);
     rows_->setRowStretch(rows_->rowCount(), 1);
     control(loesungsweg::BackButton)->setFocus();
+    readWhenOpened(*this, spokenLines());
+}
+
+// The page's lines as a screen reader reads them, top to bottom: a formula as its accessible name says it.
+QStringList Loesungsweg::spokenLines() const {
+    QStringList lines;
+    QWidget* previous = nullptr;
+    for (int row = 0; row < rows_->rowCount(); ++row)
+        for (int column = 0; column < rows_->columnCount(); ++column) {
+            QLayoutItem* item = rows_->itemAtPosition(row, column);
+            auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
+            if (!label || label == previous)
+                continue;
+            lines << (label->accessibleName().isEmpty() ? label->text() : label->accessibleName());
+            previous = label;
+        }
+    return lines;
 }
 
 QLabel* Loesungsweg::newLabel(const QString& text, const QFont& font) {

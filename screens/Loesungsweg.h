@@ -26,6 +26,7 @@ private:
     void addCalculation(const std::vector<tessaro::Step>& steps);
     void addDiagnosis(const tessaro::WorkedSolution& solution);
     QLabel* newLabel(const QString& text, const QFont& font);
+    QStringList spokenLines() const;
 
     QGridLayout* rows_;
     int contentWidth_;

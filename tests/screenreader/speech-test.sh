@@ -58,7 +58,9 @@ play_language() {
             [divhint]="Zähler" [over]="geteilt durch"
             [divwrong]="Falsch, richtig ist: Zähler: (-?[0-9]+) \+ j \((-?[0-9]+)\), Nenner: (-?[0-9]+)"
             [backToMain]="Zurück zum Hauptmenü" [view]="Ansehen! push button"
-            [definition]="Definition und Darstellung einer komplexen Zahl" [page]="Eine komplexe Zahl ist die formale Summe")
+            [definition]="Definition und Darstellung einer komplexen Zahl" [page]="Eine komplexe Zahl ist die formale Summe"
+            [exercise]="^Rechnen$" [solutionKey]=alt+l
+            [solution]="Lösungsweg dialog.*Aufgabe:.*Rechnung:.*Ergebnis:.*Eingegeben:.*x")
         export LANGUAGE=de LANG=de_DE.UTF-8
     else
         t=([main]="^Tessaro$" [rulesWindow]="^Rules" [practise]="Practise push button" [addsubRadio]="Adding and subtracting" [addsub]="Addition / subtraction mode" [divide]="Division mode"
@@ -67,7 +69,9 @@ play_language() {
             [divhint]="numerator" [over]="divided by"
             [divwrong]="Wrong\. Correct: numerator (-?[0-9]+) \+ j \((-?[0-9]+)\), denominator (-?[0-9]+)"
             [backToMain]="Back to the main menu" [view]="View push button"
-            [definition]="Definition and notation of a complex number" [page]="A complex number is the formal sum")
+            [definition]="Definition and notation of a complex number" [page]="A complex number is the formal sum"
+            [exercise]="^Arithmetic$" [solutionKey]=alt+w
+            [solution]="Worked solution dialog.*Task:.*Calculation:.*Result:.*Your answer:.*x")
         export LANGUAGE=en LANG=en_US.UTF-8
     fi
 
@@ -84,6 +88,9 @@ play_language() {
     say "${t[wrong]}"
     local answer
     answer="$(last_heard "${t[wrong]}" '\1')"
+    step "[$lang] the worked solution: its lines, read when it opens" keys "${t[solutionKey]}"
+    say "${t[solution]}"
+    step "[$lang] back from the worked solution" back_to "${t[exercise]}"
     step "[$lang] the correct answer, typed into the answer field" \
         eval 'click_control 230 92 102 17; keys ctrl+a; typed "$answer"; keys Return'
     say "${t[right]}" "${t[task]}"
