@@ -1,32 +1,44 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tessaro-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs, with apt-get, the Debian 12 packages that building, running and testing Tessaro need and that are missing;
-# packages named as arguments too (for the scripts that need more, such as the coverage report).
+# Installs, with apt-get, the Debian packages Tessaro needs that are missing, on Debian 12 and on Debian 13.
+#   scripts/install-deps.sh [--test] [PACKAGE...]
+# Without --test only what building and running the program needs (the run command); --test adds the tools of the
+# test command. Packages named as arguments come on top, for the scripts that need more (the coverage report).
+# Every name is one that both releases have: the unversioned clang, formatter and sanitizer runtime follow each
+# release's own LLVM.
 set -euo pipefail
 
-packages=(
+build_and_run=(
   build-essential
   cmake
   qt6-base-dev
   qt6-tools-dev
   qt6-l10n-tools
-  qt6-translations-l10n
   libgl-dev
-  libgtest-dev
   fonts-liberation2
+  # Qt's own texts (a message box's button, a field's menu) in the program's language.
+  qt6-translations-l10n
+)
+test_tools=(
+  libgtest-dev
+  clang
+  libclang-rt-dev
+  clang-format
+  git
+  reuse
+  strace
+  file
   desktop-file-utils
   appstream
-  clang
-  libclang-rt-14-dev
-  strace
-  time
-  file
-  git
-  clang-format-14
-  reuse
   lintian
 )
+
+packages=("${build_and_run[@]}")
+if [ "${1:-}" = "--test" ]; then
+  shift
+  packages+=("${test_tools[@]}")
+fi
 packages+=("$@")
 
 missing=()
