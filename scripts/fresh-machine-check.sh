@@ -94,4 +94,5 @@ step "README test command" inside "cd /root/tessaro && ./scripts/test.sh"
 step "package with Debian's flags" inside "cd /root/tessaro && ./scripts/package.sh"
 step "apt-get install the package" inside "cd /root/tessaro && apt-get install -y ./build-package/tessaro_*.deb"
 step "installed /usr/bin/tessaro" main_menu_comes_up /usr/bin/tessaro
+step "installed tessaro --version" inside "/usr/bin/tessaro --version | grep -x 'tessaro [0-9.]*'"
 echo "The README's commands work on a fresh Debian $release."
