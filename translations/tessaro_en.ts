@@ -195,10 +195,6 @@ Tessaro also takes the options of every Qt program, such as
 <context>
     <name>Template</name>
     <message>
-        <source>Dieses Programm ist Freeware</source>
-        <translation>This program is free software</translation>
-    </message>
-    <message>
         <source>Feedback bitte an:</source>
         <translation>Send feedback to:</translation>
     </message>
@@ -401,6 +397,10 @@ Tessaro also takes the options of every Qt program, such as
     <message>
         <source>REGELN Division</source>
         <translation>RULES Division</translation>
+    </message>
+    <message>
+        <source>Tessaro ist freie Software unter der GNU General Public License, Version 3 oder später, ohne jegliche Gewährleistung.</source>
+        <translation>Tessaro is free software under the GNU General Public License, version 3 or later, without any warranty.</translation>
     </message>
 </context>
 <context>
