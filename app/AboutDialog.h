@@ -7,7 +7,7 @@
 
 namespace tessaro {
 
-// Shows the program's name, version, author and where to send feedback.
+// Shows the program's name, version, author, licence and where to send feedback.
 class AboutDialog : public TemplateDialog {
     Q_OBJECT
 public:

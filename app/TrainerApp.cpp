@@ -3,6 +3,7 @@
 
 #include "app/TrainerApp.h"
 
+#include "app/CommandLine.h"
 #include "app/MainMenuDialog.h"
 #include "dialogkit/ApplicationSetup.h"
 
@@ -12,6 +13,8 @@ TrainerApp::TrainerApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 int TrainerApp::start() {
     setUpApplication(*this);
+    if (const std::optional<int> status = answerCommandLine(arguments()))
+        return *status;
     MainMenuDialog mainMenu;
     mainMenu.exec();
     return 0;

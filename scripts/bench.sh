@@ -17,8 +17,8 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 # EPOCHREALTIME and the printed figures use a decimal point.
 export LC_ALL=C
 
-cmake -S "$root" -B "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DTESSARO_BUILD_BENCH=ON >/dev/null
-cmake --build "$root/build-bench" -j2 --target bench_baseline bench_main_menu bench_rechnen1 bench_loesungsweg >/dev/null
+"$root/scripts/install-deps.sh" time
+"$root/scripts/build.sh" bench >/dev/null
 bin="$root/build-bench/bench"
 peak="$(mktemp)"
 trap 'rm -f "$peak"' EXIT

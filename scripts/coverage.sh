@@ -6,13 +6,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-coverage"
-"$root/scripts/install-deps.sh" gcovr
+"$root/scripts/install-deps.sh" --test gcovr
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="--coverage -O0" \
-  -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
-cmake --build "$build" -j2 >/dev/null
+"$root/scripts/build.sh" coverage >/dev/null
 find "$build" -name '*.gcda' -delete
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j2 >/dev/null || echo "some tests failed; coverage as measured"
+(cd "$root" && ctest --preset coverage >/dev/null) || echo "some tests failed; coverage as measured"
 
 cd "$build"  # gcov writes its working files into the current folder
 folders=(logic resources widgets dialogkit screens app)

@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tessaro-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Proves the README's two commands on a truly fresh Debian 12. Builds a minimal root with debootstrap in a scratch
-# folder (once; later runs reset it from a saved copy), copies a clean clone of the committed project into it, and
-# runs there, as root: the test command; the run command, headless, until the main menu is up; then the Debian
-# package of that build (cpack), installed with apt-get and started the same way. One line per step with its time; the
-# first failure ends the check with a non-zero exit. Needs root and Debian's package archive; takes many minutes.
-#   scripts/fresh-machine-check.sh [SCRATCH_FOLDER]   (default /var/tmp/tessaro-fresh-machine)
+# Proves the README's two commands on a truly fresh Debian 12 or 13. Builds a minimal root of the release with
+# debootstrap in a scratch folder (once; later runs reset it from a saved copy), copies a clean clone of the
+# committed project into it, and runs there, as root: the run command, headless, until the main menu is up, and
+# checks that it installed none of the test tools; the test command; then the Debian package as scripts/package.sh
+# builds it with the release's own build flags, installed with apt-get and started the same way. One line per step
+# with its time; the first failure ends the check with a non-zero exit. Needs root and Debian's package archive;
+# takes many minutes.
+#   scripts/fresh-machine-check.sh 12|13 [SCRATCH_FOLDER]   (default /var/tmp/tessaro-fresh-machine-RELEASE)
 set -euo pipefail
 project="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-scratch="${1:-/var/tmp/tessaro-fresh-machine}"
+release="${1:-}"
+case "$release" in
+    12) codename=bookworm ;;
+    13) codename=trixie ;;
+    *) echo "usage: fresh-machine-check.sh 12|13 [SCRATCH_FOLDER]" >&2; exit 2 ;;
+esac
+scratch="${2:-/var/tmp/tessaro-fresh-machine-$release}"
 target="$scratch/root"
 pristine="$scratch/minbase.tar"
 log="$scratch/log"
@@ -37,8 +45,10 @@ inside() { chroot "$target" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/
 prepare_root() {
     if [ ! -f "$pristine" ]; then
         "$project/scripts/install-deps.sh" debootstrap
+        [ -f "/usr/share/debootstrap/scripts/$codename" ] ||
+            { echo "this debootstrap does not know $codename: install a newer one" >&2; return 1; }
         rm -rf "$scratch/new-root"
-        debootstrap --variant=minbase bookworm "$scratch/new-root" "$mirror"
+        debootstrap --variant=minbase "$codename" "$scratch/new-root" "$mirror"
         tar -C "$scratch/new-root" -cf "$pristine" .
         rm -rf "$scratch/new-root"
     fi
@@ -67,12 +77,22 @@ main_menu_comes_up() {
         cat /tmp/started.log; kill \$program 2>/dev/null; exit 1"
 }
 
+# The run command installs what building and running need, and nothing of the test command's.
+no_test_tools() {
+    inside "dpkg-query -W -f='\${Package} \${Status}\n' libgtest-dev clang clang-format reuse strace lintian 2>/dev/null |
+        grep 'install ok installed'" && return 1
+    echo "none of the test tools is installed"
+}
+
 mkdir -p "$scratch"
 [ "$(id -u)" -eq 0 ] || { echo "fresh-machine-check.sh needs root (debootstrap, chroot, mount)" >&2; exit 1; }
-echo "Fresh Debian 12 in $target, project $(git -C "$project" rev-parse --short HEAD) (committed state only)"
-step "minimal Debian 12 root" prepare_root
-step "README test command" inside "cd /root/tessaro && ./scripts/test.sh"
+echo "Fresh Debian $release ($codename) in $target, project $(git -C "$project" rev-parse --short HEAD) (committed state only)"
+step "minimal Debian $release root" prepare_root
 step "README run command, headless" main_menu_comes_up ./scripts/run.sh
-step "apt-get install the package" inside "cd /root/tessaro/build && cpack -G DEB && apt-get install -y ./tessaro_*.deb"
+step "no test tool installed by it" no_test_tools
+step "README test command" inside "cd /root/tessaro && ./scripts/test.sh"
+step "package with Debian's flags" inside "cd /root/tessaro && ./scripts/package.sh"
+step "apt-get install the package" inside "cd /root/tessaro && apt-get install -y ./build-package/tessaro_*.deb"
 step "installed /usr/bin/tessaro" main_menu_comes_up /usr/bin/tessaro
-echo "The README's commands work on a fresh Debian 12."
+step "installed tessaro --version" inside "/usr/bin/tessaro --version | grep -x 'tessaro [0-9.]*'"
+echo "The README's commands work on a fresh Debian $release."

@@ -8,7 +8,5 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-600}"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DTESSARO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESSARO_BUILD_GUI=OFF -DTESSARO_BUILD_FUZZERS=ON -DTESSARO_FUZZ_SECONDS="$seconds" >/dev/null
-cmake --build "$root/build-fuzz" -j2 --target answers_and_tally
-ctest --test-dir "$root/build-fuzz" --output-on-failure -R '^fuzz\.' --timeout $((seconds + 120))
+"$root/scripts/build.sh" fuzz -DTESSARO_FUZZ_SECONDS="$seconds"
+cd "$root" && ctest --preset fuzz --timeout $((seconds + 120))

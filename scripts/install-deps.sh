@@ -1,37 +1,51 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tessaro-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs, with apt-get, the Debian 12 packages that building, running and testing Tessaro need and that are missing;
-# packages named as arguments too (for the scripts that need more, such as the coverage report).
+# Installs, with apt-get, the Debian packages Tessaro needs that are missing, on Debian 12 and on Debian 13.
+#   scripts/install-deps.sh [--test] [--screen-reader] [PACKAGE...]
+# Without options only what building and running the program needs (the run command); --test adds the tools of the
+# test command, --screen-reader those of the screen-reader test. Packages named as arguments come on top, for the scripts that need more (the coverage report).
+# Every name is one that both releases have: the unversioned clang, formatter and sanitizer runtime follow each
+# release's own LLVM.
 set -euo pipefail
 
-packages=(
+build_and_run=(
   build-essential
   cmake
   qt6-base-dev
   qt6-tools-dev
   qt6-l10n-tools
-  qt6-translations-l10n
   libgl-dev
-  libgtest-dev
   fonts-liberation2
+  # Qt's own texts (a message box's button, a field's menu) in the program's language.
+  qt6-translations-l10n
+)
+test_tools=(
+  libgtest-dev
+  clang
+  libclang-rt-dev
+  clang-format
+  git
+  reuse
+  strace
+  file
   desktop-file-utils
   appstream
-  clang
-  libclang-rt-14-dev
-  strace
-  time
-  file
-  git
-  clang-format-14
-  reuse
   lintian
 )
+
 # Only for the screen-reader test (scripts/screen-reader-test.sh): Orca on a virtual X server, driven by xdotool.
-if [ "${1:-}" = --screen-reader ]; then
+screen_reader=(orca xvfb xdotool at-spi2-core dbus-daemon)
+
+packages=("${build_and_run[@]}")
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --test) packages+=("${test_tools[@]}") ;;
+    --screen-reader) packages+=("${screen_reader[@]}") ;;
+    *) break ;;
+  esac
   shift
-  packages+=(orca xvfb xdotool at-spi2-core dbus-daemon)
-fi
+done
 packages+=("$@")
 
 missing=()

@@ -5,7 +5,7 @@
 # intended change of what a screen shows. Look at every changed picture before committing it: git status shows them.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/build.sh" >/dev/null
+"$root/scripts/build.sh" default >/dev/null
 export QT_QPA_PLATFORM=offscreen TESSARO_UPDATE_REFERENCES=1
 "$root/build/tests/gui_tests" --gtest_filter='States/*' --gtest_brief=1
 QT_SCALE_FACTOR=2 "$root/build/tests/high_density_tests" --gtest_brief=1

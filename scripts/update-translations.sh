@@ -6,5 +6,5 @@
 # go. Translate the new ones (Qt Linguist, or by hand), then build.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-[ -f "$root/build/CMakeCache.txt" ] || cmake -S "$root" -B "$root/build" >/dev/null
+[ -f "$root/build/CMakeCache.txt" ] || (cd "$root" && cmake --preset default >/dev/null)
 cmake --build "$root/build" --target update_translations

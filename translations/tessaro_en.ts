@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Mehr dazu unter „tessaro --help“.</source>
+        <translation>Try &apos;tessaro --help&apos; for more information.</translation>
+    </message>
+    <message>
+        <source>unbekannte Option „%1“</source>
+        <translation>unknown option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument „%1“</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Aufruf: tessaro [OPTION]
+Rechentrainer für komplexe Zahlen: öffnet das Hauptmenü.
+
+  -h, --help     zeigt diese Hilfe und endet
+  -v, --version  zeigt die Version und endet
+
+Dazu versteht Tessaro die Optionen jedes Qt-Programms, etwa
+-platform NAME oder -reverse.
+</source>
+        <translation>Usage: tessaro [OPTION]
+Trainer for arithmetic with complex numbers: opens the main menu.
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Tessaro also takes the options of every Qt program, such as
+-platform NAME or -reverse.
+</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseModes</name>
     <message>
         <source>Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,</source>
@@ -378,10 +413,6 @@
 <context>
     <name>Template</name>
     <message>
-        <source>Dieses Programm ist Freeware</source>
-        <translation>This program is free software</translation>
-    </message>
-    <message>
         <source>Feedback bitte an:</source>
         <translation>Send feedback to:</translation>
     </message>
@@ -589,6 +620,10 @@ in Cartesian form only.</translation>
     <message>
         <source>Lösungsweg</source>
         <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Tessaro ist freie Software unter der GNU General Public License, Version 3 oder später, ohne jegliche Gewährleistung.</source>
+        <translation>Tessaro is free software under the GNU General Public License, version 3 or later, without any warranty.</translation>
     </message>
 </context>
 <context>

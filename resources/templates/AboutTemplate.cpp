@@ -20,7 +20,7 @@ constexpr ControlTemplate kControls[] = {
     {kNoId, K::StaticText, kCopyright, {53, 46, 119, 8}, 0},
     {OkButton, K::PushButton, "OK", {224, 100, 50, 16}, DefaultButton | TabStop | Group},
     {kNoId, K::StaticIcon, ":/icons/icon130.png", {17, 19, 21, 20}, 0},
-    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Dieses Programm ist Freeware"), {55, 70, 98, 8}, 0},
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Tessaro ist freie Software unter der GNU General Public License, Version 3 oder später, ohne jegliche Gewährleistung."), {53, 74, 165, 26}, 0},
     {kNoId, K::StaticText, kAuthor, {53, 30, 54, 8}, 0},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Feedback bitte an:"), {191, 7, 61, 8}, 0},
     {kNoId, K::StaticText, kFeedbackAddress, {191, 22, 83, 8}, 0},

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tessaro-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks Tessaro as a desktop installs it: the desktop entry and the metainfo validate; an installation holds the
-# program (with no library search path of its own), its entry, metainfo, manual page, copyright and icons at
-# their sizes; the Debian package carries the right fields and files, and lintian finds nothing wrong with it.
+# Checks Tessaro as a desktop installs it: the desktop entry and the metainfo validate, the metainfo's screenshots
+# are the repository's own; an installation holds the program (with no library search path of its own), its entry,
+# metainfo, manual page, copyright and icons at their sizes; the Debian package carries the right fields and files, and lintian finds nothing wrong with it.
 #   check-package.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2 id=org.example.Tessaro
@@ -13,6 +13,14 @@ fail() { echo "$*" >&2; exit 1; }
 
 desktop-file-validate "$build/packaging/$id.desktop" 2>&1 | { ! grep -E '(error|warning): '; }
 appstreamcli validate --no-net --pedantic "$build/packaging/$id.metainfo.xml"
+# Every screenshot of the metainfo is one of the repository's own (docs/), at its real size.
+images="$(grep -o '<image [^>]*>[^<]*</image>' "$build/packaging/$id.metainfo.xml")"
+[ -n "$images" ] || fail "the metainfo shows no screenshot"
+while read -r image; do
+    [[ "$image" =~ width=\"([0-9]+)\"\ height=\"([0-9]+)\".*/docs/([^/<]+)\</image\> ]] || fail "not a picture of docs/: $image"
+    file "../docs/${BASH_REMATCH[3]}" | grep -q "PNG image data, ${BASH_REMATCH[1]} x ${BASH_REMATCH[2]}," ||
+        fail "docs/${BASH_REMATCH[3]} is not a ${BASH_REMATCH[1]} x ${BASH_REMATCH[2]} picture"
+done <<<"$images"
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 for file in bin/tessaro share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/tessaro.1.gz \

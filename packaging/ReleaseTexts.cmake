@@ -1,0 +1,77 @@
+# SPDX-FileCopyrightText: 2026 Tessaro-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Turns the release record (releases.cmake) into the texts made from it: the newest release's date, the
+# metainfo's <release> entries and the Debian changelog.
+include(${CMAKE_CURRENT_LIST_DIR}/releases.cmake)
+
+list(GET TESSARO_RELEASES 0 newest)
+if(NOT newest VERSION_EQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "The newest release in packaging/releases.cmake is ${newest}, the project's version is "
+    "${PROJECT_VERSION}: add the release's entry there.")
+endif()
+set(TESSARO_RELEASE_DATE ${TESSARO_RELEASE_${newest}_DATE})
+
+# RFC 5322 date of a YYYY-MM-DD day at noon UTC, as a changelog gives it: "Sun, 06 Dec 2026 12:00:00 +0000".
+function(tessaro_changelog_date day out)
+  if(NOT day MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    message(FATAL_ERROR "A release date is YYYY-MM-DD, not '${day}'")
+  endif()
+  set(dd ${CMAKE_MATCH_3})
+  math(EXPR y "${CMAKE_MATCH_1}")
+  math(EXPR m "1${CMAKE_MATCH_2} - 100")  # without the leading zero that would read as octal
+  math(EXPR d "1${dd} - 100")
+  math(EXPR month_index "${m} - 1")
+  # Sakamoto's weekday, 0 for Sunday.
+  set(shifts 0 3 2 5 0 3 5 1 4 6 2 4)
+  list(GET shifts ${month_index} shift)
+  if(m LESS 3)
+    math(EXPR y "${y} - 1")
+  endif()
+  math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${shift} + ${d}) % 7")
+  set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(GET weekdays ${weekday} weekday)
+  list(GET months ${month_index} month)
+  string(SUBSTRING ${day} 0 4 year)
+  set(${out} "${weekday}, ${dd} ${month} ${year} 12:00:00 +0000" PARENT_SCOPE)
+endfunction()
+
+# One changelog item: "  * " and the words, wrapped before the 80th column with an indent of four.
+function(tessaro_changelog_item text out)
+  string(REPLACE " " ";" words "${text}")
+  set(item "")
+  set(line "  *")
+  foreach(word IN LISTS words)
+    string(LENGTH "${line} ${word}" length)
+    if(length GREATER 79)
+      string(APPEND item "${line}\n")
+      set(line "   ")
+    endif()
+    string(APPEND line " ${word}")
+  endforeach()
+  set(${out} "${item}${line}\n" PARENT_SCOPE)
+endfunction()
+
+set(TESSARO_METAINFO_RELEASES "")
+set(TESSARO_CHANGELOG "")
+foreach(version IN LISTS TESSARO_RELEASES)
+  set(date ${TESSARO_RELEASE_${version}_DATE})
+  string(APPEND TESSARO_METAINFO_RELEASES
+    "    <release version=\"${version}\" date=\"${date}\">\n      <description>\n        <ul>\n")
+  if(TESSARO_CHANGELOG)
+    string(APPEND TESSARO_CHANGELOG "\n")
+  endif()
+  string(APPEND TESSARO_CHANGELOG "${package_name} (${version}) unstable; urgency=medium\n\n")
+  foreach(note IN LISTS TESSARO_RELEASE_${version}_NOTES)
+    string(REPLACE "&" "&amp;" escaped "${note}")
+    string(REPLACE "<" "&lt;" escaped "${escaped}")
+    string(REPLACE ">" "&gt;" escaped "${escaped}")
+    string(APPEND TESSARO_METAINFO_RELEASES "          <li>${escaped}</li>\n")
+    tessaro_changelog_item("${note}" item)
+    string(APPEND TESSARO_CHANGELOG "${item}")
+  endforeach()
+  string(APPEND TESSARO_METAINFO_RELEASES "        </ul>\n      </description>\n    </release>\n")
+  tessaro_changelog_date(${date} changelog_date)
+  string(APPEND TESSARO_CHANGELOG "\n -- ${CPACK_DEBIAN_PACKAGE_MAINTAINER}  ${changelog_date}\n")
+endforeach()
+string(REGEX REPLACE "\n$" "" TESSARO_METAINFO_RELEASES "${TESSARO_METAINFO_RELEASES}")
