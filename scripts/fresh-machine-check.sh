@@ -67,7 +67,7 @@ prepare_root() {
 main_menu_comes_up() {
     inside "cd /root/tessaro && export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES=qt.accessibility.cache=true
         $1 >/tmp/started.log 2>&1 & program=\$!
-        for _ in \$(seq 600); do
+        for _ in \$(seq 3600); do
             if grep -q 'name=\"Tessaro\" role=Dialog.*rect=' /tmp/started.log; then
                 echo 'the main menu is up'; kill \$program; exit 0
             fi
