@@ -23,9 +23,24 @@ pristine="$scratch/minbase.tar"
 log="$scratch/log"
 mirror=http://deb.debian.org/debian
 
-unmount() { mountpoint -q "$target/$1" && umount -R "$target/$1" || true; }
+# The root's /dev is the machine's own, bound in: unmount it, lazily where a process inside still holds it, before
+# anything removes the root, or the removal deletes the machine's device nodes.
+unmount() {
+    mountpoint -q "$target/$1" || return 0
+    umount -R "$target/$1" 2>/dev/null || umount -R -l "$target/$1"
+}
 cleanup() { unmount sys; unmount dev; unmount proc; }
 trap cleanup EXIT INT TERM
+
+# Removes the root, never across a mount: it refuses while anything is still mounted beneath it.
+remove_root() {
+    cleanup
+    if findmnt -rn -o TARGET | grep -q "^$target/"; then
+        echo "still mounted below $target; not removing it" >&2
+        return 1
+    fi
+    rm -rf --one-file-system "$target"
+}
 
 # Runs "$@" as step $name, prints its time, and stops the check on failure with the end of its output.
 step() {
@@ -47,12 +62,12 @@ prepare_root() {
         "$project/scripts/install-deps.sh" debootstrap
         [ -f "/usr/share/debootstrap/scripts/$codename" ] ||
             { echo "this debootstrap does not know $codename: install a newer one" >&2; return 1; }
-        rm -rf "$scratch/new-root"
+        rm -rf --one-file-system "$scratch/new-root"
         debootstrap --variant=minbase "$codename" "$scratch/new-root" "$mirror"
         tar -C "$scratch/new-root" -cf "$pristine" .
-        rm -rf "$scratch/new-root"
+        rm -rf --one-file-system "$scratch/new-root"
     fi
-    rm -rf "$target"
+    remove_root || return 1
     mkdir -p "$target"
     tar -C "$target" -xf "$pristine"
     cp /etc/resolv.conf "$target/etc/resolv.conf"
