@@ -71,10 +71,8 @@ void MainMenuDialog::openAndReturn(void (*open)()) {
 }
 
 void MainMenuDialog::practise() {
-    ProgramState& state = programState();
-    if (const ExerciseModeRow* row = exerciseModeRow(state.currentMode)) {
-        openAndReturn(row->openScreen);
-        state.firstTaskShown = false;
+    if (exerciseModeRow(programState().currentMode)) {
+        openAndReturn(openExerciseScreen);
         return;
     }
     QMessageBox refusal(QMessageBox::Critical, QApplication::applicationName(), tr("Kein Übungsmodus gewählt!!"),

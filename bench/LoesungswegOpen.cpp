@@ -11,11 +11,9 @@
 #include "bench/FirstPaintProbe.h"
 #include "dialogkit/ApplicationSetup.h"
 #include "dialogkit/ProgramState.h"
-#include "resources/templates/Rechnen1Template.h"
-#include "resources/templates/Rechnen2Template.h"
+#include "screens/ExerciseModes.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/Loesungsweg.h"
-#include "screens/Rechnen1.h"
-#include "screens/Rechnen2.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -50,21 +48,19 @@ protected:
     }
 };
 
-template <class Screen>
-void openPages(ExerciseMode mode, int workedSolutionButton, PageWatch& watch) {
-    programState().currentMode = mode;
-    programState().firstTaskShown = false;
-    Screen screen(QApplication::activeModalWidget());
-    new FirstPaintProbe(screen, [&screen, workedSolutionButton, &watch] {
-        screen.evaluateAnswer();  // every input is empty: a wrong answer
-        auto* button = screen.template control<QPushButton>(workedSolutionButton);
+void openPages(const ExerciseModeRow& row, PageWatch& watch) {
+    programState().currentMode = row.mode;
+    const std::unique_ptr<ExerciseScreen> screen = row.makeScreen(QApplication::activeModalWidget());
+    new FirstPaintProbe(*screen, [&screen, &watch] {
+        screen->evaluateAnswer();  // every input is empty: a wrong answer
+        auto* button = screen->control<QPushButton>(screen->controls().workedSolution);
         for (int i = 0; i < kOpeningsPerMode; ++i) {
             watch.pressed = monotonicMilliseconds();
             button->click();
         }
-        screen.done(0);
+        screen->done(0);
     });
-    screen.exec();
+    screen->exec();
 }
 
 }  // namespace
@@ -76,9 +72,8 @@ int main(int argc, char** argv) {
     application.installEventFilter(&watch);
     MainMenuDialog mainMenu;
     new FirstPaintProbe(mainMenu, [&mainMenu, &watch] {
-        for (ExerciseMode mode : {ExerciseMode::AddSubtract, ExerciseMode::Modulus, ExerciseMode::Multiply})
-            openPages<Rechnen1>(mode, rechnen1::WorkedSolutionButton, watch);
-        openPages<Rechnen2>(ExerciseMode::Divide, rechnen2::WorkedSolutionButton, watch);
+        for (const ExerciseModeRow& row : exerciseModes())
+            openPages(row, watch);
         report("loesungsweg_open_ms", watch.total / watch.openings);
         mainMenu.done(0);
     });

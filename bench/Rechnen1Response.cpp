@@ -34,7 +34,8 @@ void reportCheckTimes(Rechnen1& screen) {
     double evaluation = 0;
     double toFrame = 0;
     for (int check = 0; check < kChecks; ++check) {
-        answer->setText(check % 2 == 0 ? QString::fromStdString(programState().expectedAnswer) : QStringLiteral("?"));
+        answer->setText(check % 2 == 0 ? QString::fromStdString(screen.task().fields.front().expected)
+                                       : QStringLiteral("?"));
         repaints.waitForNextFrame();
         const double start = monotonicMilliseconds();
         compute->click();

@@ -7,16 +7,13 @@
 #include "logic/RandomSource.h"
 #include "logic/ScoreTally.h"
 
-#include <string>
-
 namespace tessaro {
 
-// What the screens share for the whole run; nothing of it is ever saved.
+// What the screens share for the whole run; nothing of it is ever saved. What belongs to one opening of a screen is
+// the screen's own.
 struct ProgramState {
     ExerciseMode currentMode = ExerciseMode::None;
-    bool firstTaskShown = false;
     ScoreTally tally;
-    std::string expectedAnswer;  // of the first exercise screen's current task
     RandomSource random{1};
 };
 

@@ -6,12 +6,8 @@
 // be judged right, the worked solution of every answer must find a fault exactly when it was judged wrong, and the
 // tally's texts must always show the fuzzer's own count.
 
-#include "logic/DivisionTask.h"
-#include "logic/ExerciseMode.h"
-#include "logic/ExerciseTask.h"
-#include "logic/ModulusTask.h"
+#include "logic/ModeLogic.h"
 #include "logic/ScoreTally.h"
-#include "logic/WorkedSolution.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -41,22 +37,6 @@ struct FuzzedSource final : RawValueSource {
     RandomSource generator{1};
 };
 
-// The answer texts of a task of `mode`: the expected answer, or the plain renderings of the three numbers; and the
-// task's numbers.
-std::pair<std::vector<std::string>, TaskNumbers> drawAnswer(ExerciseMode mode, RawValueSource& source) {
-    if (mode == ExerciseMode::Divide) {
-        const DivisionTask task = makeDivisionTask(source);
-        require(task.denominator > 0, "a zero divisor");
-        return {
-            {std::to_string(task.realNumerator), std::to_string(task.denominator), std::to_string(task.imagNumerator)},
-            numbersOf(task)};
-    }
-    const ExerciseTask task = (mode == ExerciseMode::AddSubtract ? makeAddSubtractTask
-                               : mode == ExerciseMode::Modulus   ? makeModulusTask
-                                                                 : makeMultiplyTask)(source);
-    return {{task.expectedAnswer}, task.numbers};
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -70,8 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             tally.reset();
             right = wrong = 0;
         }
-        const auto mode = static_cast<ExerciseMode>(data.ConsumeIntegralInRange(1, 4));
-        const auto [answer, numbers] = drawAnswer(mode, source);
+        const std::span<const ModeLogic> modes = modeLogics();
+        const ModeLogic& logic = modes[data.ConsumeIntegralInRange<std::size_t>(0, modes.size() - 1)];
+        const ExerciseTask task = logic.makeTask(source);
+        require(task.numbers.operation != Operation::Divide || task.numbers.second != ComplexValue{}, "a zero divisor");
+        TypedAnswer answer;
+        for (const AnswerField& field : task.fields)
+            answer.push_back(field.expected);
         // Typed: the right answer, one text of it with a character slipped in, or anything at all.
         std::vector<std::string> typed = answer;
         std::string& changed = typed[data.ConsumeIntegralInRange<std::size_t>(0, typed.size() - 1)];
@@ -83,17 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         case 2:
             changed = data.ConsumeRandomLengthString(16);
         }
-        const bool judged = mode == ExerciseMode::Divide
-                                ? checkDivisionAnswer(std::stoi(answer[0]), std::stoi(answer[1]), std::stoi(answer[2]),
-                                                      typed[0], typed[1], typed[2])
-                                : isRightAnswer(typed[0], answer[0]);
+        const Judgement judgement = judge(logic, task, typed);
+        const bool judged = judgement.right();
         require(judged == (typed == answer), "only the plain rendering of the result is right");
-        const Solver solve = mode == ExerciseMode::AddSubtract ? solveAddSubtract
-                             : mode == ExerciseMode::Modulus   ? solveModulus
-                             : mode == ExerciseMode::Multiply  ? solveMultiply
-                                                               : solveDivide;
-        const WorkedSolution solution = solve(numbers, typed);
-        require((solution.diagnosis.finding == Finding::Right) == judged, "a fault is found exactly in a wrong answer");
+        const WorkedSolution solution = workThrough(logic, task, judgement);
+        require(solution.explanation.empty() == judged, "a fault is named exactly in a wrong answer");
 
         tally.record(judged);
         ++(judged ? right : wrong);

@@ -10,7 +10,11 @@
 
 namespace tessaro {
 
-// The diagnoses the solvers share. Each finds the most specific finding that applies to a typed answer.
+// The diagnoses the judgements share. Each finds the most specific finding that applies to an answer that is not
+// the exact text expected.
+
+// An answer that is the exact text expected, asked in `form`.
+Diagnosis rightAnswer(AnswerForm form);
 
 // An answer x+jy; `jSquaredSlip` is the value a product has when j² is taken as +1.
 Diagnosis diagnoseCartesian(std::string_view typed, ComplexValue expected,

@@ -4,29 +4,14 @@
 #pragma once
 
 #include "logic/AnswerReading.h"
-#include "logic/ExerciseMode.h"
+#include "logic/ExerciseTask.h"
 #include "logic/MathTerm.h"
-#include "logic/TaskNumbers.h"
+#include "logic/Phrase.h"
 
 #include <string>
 #include <vector>
 
 namespace tessaro {
-
-// What a step does, for the page to say in words before it.
-enum class StepNote {
-    None,
-    AddParts,             // real parts and imaginary parts added separately
-    SubtractParts,        // ... subtracted separately
-    ModulusRule,          // the root of the sum of the squares of both parts
-    FourProducts,         // every part times every part
-    CollectParts,         // real and imaginary part collected
-    ExpandWithConjugate,  // numerator and denominator times the conjugate of the divisor
-    Numerator,
-    JSquaredCollect,  // with j² = −1, real and imaginary part collected
-    Denominator,
-    Unreduced,  // the fraction as the screen asks for it, not reduced
-};
 
 // One line of the calculation: an equation whose sides are all equal. The steps of one chain follow on from each
 // other; a step that continues its chain begins with "=" and leaves its first side, the chain's last, unwritten.
@@ -34,7 +19,7 @@ struct Step {
     int chain = 0;
     bool continues = false;
     std::vector<MathTerm> sides;
-    StepNote note = StepNote::None;
+    Phrase note;  // what the step does, said before it; none where the step speaks for itself
 };
 
 // What is wrong with a typed answer, the most specific finding that applies.
@@ -63,6 +48,19 @@ struct Diagnosis {
     MathTerm detail;                          // with RootMissing: the root that was left out
 };
 
+// A line of the explanation under the calculation: a sentence or several, or a formula.
+struct ExplanationLine {
+    std::vector<Phrase> sentences;  // said one after the other; empty on a formula's line
+    MathTerm formula;
+};
+
+// What a mode's judgement finds in a typed answer: the screen's verdict and the worked solution both start from it.
+struct Judgement {
+    TypedAnswer typed;
+    Diagnosis diagnosis;
+    bool right() const { return diagnosis.finding == Finding::Right; }
+};
+
 // A task worked through with its own numbers, and what is wrong with the typed answer.
 struct WorkedSolution {
     MathTerm task;  // as the screen shows it
@@ -70,18 +68,8 @@ struct WorkedSolution {
     MathTerm result;  // the expected answer, as the verdict shows it
     MathTerm typed;   // the answer as typed
     Diagnosis diagnosis;
+    std::vector<ExplanationLine> explanation;  // the diagnosis in words
 };
-
-// The typed answer: one text on the first exercise screen; on the division screen the real part of the numerator,
-// the denominator and the imaginary part of the numerator.
-using TypedAnswer = std::vector<std::string>;
-
-// One solver per mode, all alike.
-using Solver = WorkedSolution (*)(const TaskNumbers& task, const TypedAnswer& typed);
-WorkedSolution solveAddSubtract(const TaskNumbers& task, const TypedAnswer& typed);
-WorkedSolution solveModulus(const TaskNumbers& task, const TypedAnswer& typed);
-WorkedSolution solveMultiply(const TaskNumbers& task, const TypedAnswer& typed);
-WorkedSolution solveDivide(const TaskNumbers& task, const TypedAnswer& typed);
 
 // Typed answers longer than this are shown cut, with "…".
 inline constexpr std::size_t kShownTypedLength = 24;

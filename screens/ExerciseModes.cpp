@@ -3,14 +3,14 @@
 
 #include "screens/ExerciseModes.h"
 
+#include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenOpener.h"
-#include "logic/ModulusTask.h"
 #include "resources/templates/MainMenuTemplate.h"
 #include "screens/Rechnen1.h"
 #include "screens/Rechnen2.h"
 #include "screens/RulePages.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <algorithm>
 
@@ -18,30 +18,35 @@ namespace tessaro {
 
 namespace {
 
+template <class Screen>
+std::unique_ptr<ExerciseScreen> make(QWidget* parent) {
+    return std::make_unique<Screen>(parent);
+}
+
 const std::vector<const char*> kFormHint = {
     QT_TRANSLATE_NOOP("ExerciseModes", "Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,"),
     QT_TRANSLATE_NOOP("ExerciseModes", "also ohne jegliche Leerzeichen oder Klammern.")};
 
 // clang-format off
 const ExerciseModeRow kModes[] = {
-    {ExerciseMode::AddSubtract, mainmenu::AddSubtractRadio, openScreen<Rechnen1>,
+    {ExerciseMode::AddSubtract, mainmenu::AddSubtractRadio, make<Rechnen1>,
      {{200, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Additions - / Subtraktions - Modus"), kFormHint}, {},
-     openScreen<Addition>, makeAddSubtractTask, solveAddSubtract},
-    {ExerciseMode::Modulus, mainmenu::ModulusRadio, openScreen<Rechnen1>,
+     openScreen<Addition>},
+    {ExerciseMode::Modulus, mainmenu::ModulusRadio, make<Rechnen1>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Betrags - Modus        "),
       {QT_TRANSLATE_NOOP("ExerciseModes", "Aus Grund der Berechenbarkeit ohne Taschenrechner"),
        QT_TRANSLATE_NOOP("ExerciseModes", "treten nur ganzzahlige Ergebnisse auf."),
        QT_TRANSLATE_NOOP("ExerciseModes", "Deshalb ist die Anzahl der möglichen Übungsaufgaben"),
        QT_TRANSLATE_NOOP("ExerciseModes", "dementsprechend beschränkt.")}}, {},
-     openScreen<Betrag>, makeModulusTask, solveModulus},
-    {ExerciseMode::Multiply, mainmenu::MultiplyRadio, openScreen<Rechnen1>,
+     openScreen<Betrag>},
+    {ExerciseMode::Multiply, mainmenu::MultiplyRadio, make<Rechnen1>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Multiplikations - Modus"), kFormHint}, {},
-     openScreen<Multiplikatioin>, makeMultiplyTask, solveMultiply},
-    {ExerciseMode::Divide, mainmenu::DivideRadio, openScreen<Rechnen2>,
+     openScreen<Multiplikatioin>},
+    {ExerciseMode::Divide, mainmenu::DivideRadio, make<Rechnen2>,
      {{250, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Divisions - Modus"), {}},
      {QT_TRANSLATE_NOOP("ExerciseModes", "Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des "
                                          "Zählers zum Nenner und zum Imaginärteil des Zählers.")},
-     openScreen<Division>, nullptr, solveDivide},
+     openScreen<Division>},
 };
 // clang-format on
 
@@ -54,6 +59,11 @@ QString translatedModeText(const char* text) { return QCoreApplication::translat
 const ExerciseModeRow* exerciseModeRow(ExerciseMode mode) {
     const auto row = std::ranges::find(kModes, mode, &ExerciseModeRow::mode);
     return row == std::end(kModes) ? nullptr : row;
+}
+
+void openExerciseScreen() {
+    if (const ExerciseModeRow* row = exerciseModeRow(programState().currentMode))
+        row->makeScreen(QApplication::activeModalWidget())->exec();
 }
 
 }  // namespace tessaro

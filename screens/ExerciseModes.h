@@ -4,14 +4,16 @@
 #pragma once
 
 #include "logic/ExerciseMode.h"
-#include "logic/ExerciseTask.h"
-#include "logic/WorkedSolution.h"
 
 #include <QPoint>
 #include <QString>
 
+#include <memory>
 #include <span>
 #include <vector>
+
+class ExerciseScreen;
+class QWidget;
 
 namespace tessaro {
 
@@ -22,20 +24,17 @@ struct ModeHeading {
     std::vector<const char*> hintLines;
 };
 
-// Everything that differs between the exercise modes. A mode is one row of exerciseModes(): the rest of the program
-// looks a mode up here instead of telling the modes apart.
+// What is on the screen of each exercise mode; the logic's half of a mode is its row of modeLogics(). A mode is one
+// row of each: the rest of the program looks a mode up here instead of telling the modes apart.
 struct ExerciseModeRow {
     ExerciseMode mode;
     int menuRadio;  // the main menu's radio button that chooses the mode
-    void (*openScreen)();
+    // The kind of screen the mode is practised on, made with `parent` as its owner.
+    std::unique_ptr<ExerciseScreen> (*makeScreen)(QWidget* parent);
     ModeHeading heading;
     // What a screen reader says after "Hinweis:" where the screen paints no hint lines.
     std::vector<const char*> spokenHint;
     void (*openRulePage)();
-    // The task of a one-answer mode; the division screen draws its three-part tasks itself.
-    ExerciseTask (*makeTask)(RawValueSource& source);
-    // The task worked through with its own numbers, and what is wrong with the answer judged wrong.
-    Solver solve;
 };
 
 std::span<const ExerciseModeRow> exerciseModes();
@@ -43,5 +42,8 @@ std::span<const ExerciseModeRow> exerciseModes();
 QString translatedModeText(const char* text);
 // The row of `mode`; nullptr while no mode is chosen.
 const ExerciseModeRow* exerciseModeRow(ExerciseMode mode);
+
+// Opens the screen of the current mode above the topmost active screen until it closes, as every screen opens.
+void openExerciseScreen();
 
 }  // namespace tessaro

@@ -11,6 +11,7 @@
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
 #include "dialogkit/ScreenOpener.h"
+#include "logic/ModeLogic.h"
 #include "screens/ExerciseModes.h"
 #include "screens/Loesungsweg.h"
 #include "widgets/PictureButton.h"
@@ -28,28 +29,33 @@ namespace {
 constexpr int kFieldFontWeight = 670;
 }  // namespace
 
-ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent)
+ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedControls controls, bool refocusWhenActive,
+                               QWidget* parent)
     : TemplateDialog(dialogTemplate, parent),
-      answerField_(control<QLineEdit>(controls.answer)),
-      rightCountField_(control<QLineEdit>(controls.rightCount)),
-      wrongCountField_(control<QLineEdit>(controls.wrongCount)),
-      percentField_(control<QLineEdit>(controls.percent)),
-      workedSolutionButton_(control<QPushButton>(controls.workedSolution)),
+      controls_(std::move(controls)),
+      refocusWhenActive_(refocusWhenActive),
+      answerField_(control<QLineEdit>(controls_.answers.front())),
+      rightCountField_(control<QLineEdit>(controls_.rightCount)),
+      wrongCountField_(control<QLineEdit>(controls_.wrongCount)),
+      percentField_(control<QLineEdit>(controls_.percent)),
+      workedSolutionButton_(control<QPushButton>(controls_.workedSolution)),
       fieldFont_(arialFont(18, kFieldFontWeight)) {
-    auto* computeButton = control<PictureButton>(controls.compute);
-    auto* ruleButton = control<PictureButton>(controls.rule);
+    auto* computeButton = control<PictureButton>(controls_.compute);
+    auto* ruleButton = control<PictureButton>(controls_.rule);
+    auto* newTaskButton = control<QPushButton>(controls_.newTask);
+    auto* resetButton = control<QPushButton>(controls_.reset);
     setUpPictureButton(*computeButton, 146, QColor(222, 103, 103));
     setUpPictureButton(*ruleButton, 150, QColor(204, 255, 255));
-    connect(computeButton, &QPushButton::clicked, this, [this] { evaluateAnswer(); });
-    connect(control<QPushButton>(controls.newTask), &QPushButton::clicked, this, [this] {
+    connect(computeButton, &QPushButton::clicked, this, &ExerciseScreen::evaluateAnswer);
+    connect(newTaskButton, &QPushButton::clicked, this, [this] {
         startNewTask();
         announceNewTask();
     });
-    connect(control<QPushButton>(controls.reset), &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
-    connect(ruleButton, &QPushButton::clicked, this, [this] { showRulePage(); });
+    connect(resetButton, &QPushButton::clicked, this, &ExerciseScreen::resetEvaluation);
+    connect(ruleButton, &QPushButton::clicked, this, &ExerciseScreen::showRulePage);
     // The keyboard reaches the buttons outside the tab order from anywhere on the screen, as a click does.
-    bindKey(*control<QPushButton>(controls.newTask), QKeySequence(tr("Alt+N")));
-    bindKey(*control<QPushButton>(controls.reset), QKeySequence(tr("Alt+A")));
+    bindKey(*newTaskButton, QKeySequence(tr("Alt+N")));
+    bindKey(*resetButton, QKeySequence(tr("Alt+A")));
     bindKey(*ruleButton, QKeySequence(tr("Alt+R")));
     connect(workedSolutionButton_, &QPushButton::clicked, this, &ExerciseScreen::showWorkedSolution);
     bindKey(*workedSolutionButton_, QKeySequence(tr("Alt+L")));
@@ -77,6 +83,35 @@ void ExerciseScreen::bindKey(QPushButton& button, const QKeySequence& key) {
     button.setAccessibleDescription(button.toolTip());
 }
 
+void ExerciseScreen::startNewTask() {
+    ProgramState& state = programState();
+    if (const ModeLogic* logic = modeLogic(state.currentMode))
+        task_ = logic->makeTask(state.random);
+    judgement_ = {};
+    workedSolutionButton_->setEnabled(false);
+    showTask(task_);
+    answerField_->setFocus();
+}
+
+void ExerciseScreen::evaluateAnswer() {
+    const ModeLogic* logic = modeLogic(programState().currentMode);
+    if (!logic)
+        return;
+    judgement_ = judge(*logic, task_, typedAnswer());
+    const bool right = judgement_.right();
+    programState().tally.record(right);
+    showTally();
+    if (right) {
+        startNewTask();
+        showRightVerdict(tr("Richtig!!"));
+        announceNewTask(tr("Richtig!!"));
+    } else {
+        showWrongVerdict(task_);
+        announce(*this, spokenWrongVerdict());
+    }
+    workedSolutionButton_->setEnabled(!right);
+}
+
 void ExerciseScreen::resetEvaluation() {
     programState().tally.reset();
     showTally();
@@ -89,28 +124,21 @@ void ExerciseScreen::announceNewTask(const QString& verdict) {
     announce(*this, verdict.isEmpty() ? task : verdict + QLatin1Char(' ') + task);
 }
 
-void ExerciseScreen::recordVerdict(bool right, TypedAnswer judged) {
-    programState().tally.record(right);
-    showTally();
-    judgedAnswer_ = std::move(judged);
-    workedSolutionButton_->setEnabled(!right);
-}
-
-void ExerciseScreen::setWorkedTask(TaskNumbers numbers) {
-    taskNumbers_ = std::move(numbers);
-    judgedAnswer_.clear();
-    workedSolutionButton_->setEnabled(false);
-}
-
 void ExerciseScreen::showWorkedSolution() {
-    const ExerciseModeRow* row = exerciseModeRow(programState().currentMode);
-    if (!row || !workedSolutionButton_->isEnabled())
+    const ModeLogic* logic = modeLogic(programState().currentMode);
+    if (!logic || !workedSolutionButton_->isEnabled())
         return;
-    lookingAside_ = true;
-    openScreen<Loesungsweg>(row->solve(taskNumbers_, judgedAnswer_));
+    lookingAside_ = refocusWhenActive_;
+    openScreen<Loesungsweg>(workThrough(*logic, task_, judgement_));
 }
 
-bool ExerciseScreen::backFromLookingAside() { return std::exchange(lookingAside_, false); }
+// Back on the screen, whatever covered it but its worked solution, the student types the answer again.
+void ExerciseScreen::changeEvent(QEvent* event) {
+    TemplateDialog::changeEvent(event);
+    if (refocusWhenActive_ && event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !std::exchange(lookingAside_, false))
+        answerField_->setFocus();
+}
 
 void ExerciseScreen::showTally() {
     const ScoreTally& tally = programState().tally;
@@ -120,17 +148,13 @@ void ExerciseScreen::showTally() {
     showText(*percentField_, percent.isEmpty() ? QString() : tr("%1 Prozent richtig").arg(percent));
 }
 
-QString ExerciseScreen::rightVerdict() { return tr("Richtig!!"); }
-
 void ExerciseScreen::showEvent(QShowEvent* event) {
     TemplateDialog::showEvent(event);
     showTally();
-    ProgramState& state = programState();
-    if (!state.firstTaskShown) {
+    if (!std::exchange(taskShown_, true)) {
         startNewTask();
         announce(*this, QStringList{spokenTitle(), tr("Aufgabe: %1").arg(spokenTask()), spokenHint()}.join(u' '));
     }
-    state.firstTaskShown = true;
 }
 
 QString ExerciseScreen::spokenTitle() const {

@@ -4,34 +4,29 @@
 #pragma once
 
 #include "dialogkit/TemplateDialog.h"
+#include "logic/ExerciseTask.h"
 #include "logic/WorkedSolution.h"
 
 #include <QFont>
 
 #include <initializer_list>
+#include <vector>
 
 class QKeySequence;
 class QPainter;
 class QLineEdit;
 class QPushButton;
 
-// What both exercise screens share: their four action buttons, the evaluation box of the one tally, the field font,
-// and the first task of each opening.
+// What every exercise screen shares: the task of the current mode and its judgement, the four action buttons, the
+// evaluation box of the one tally, the field font, and the first task of each opening. A kind of screen shows a task,
+// reads the typed answer and shows the verdict in its own way.
 class ExerciseScreen : public tessaro::TemplateDialog {
     Q_OBJECT
 public:
-    virtual void startNewTask() = 0;
-    virtual void evaluateAnswer() = 0;
-    void resetEvaluation();
-    // Opens the rule page of the current mode; back from it, the student types the answer again.
-    void showRulePage();
-    // Opens the page "Lösungsweg" for the last answer judged wrong; the button is enabled only then.
-    void showWorkedSolution();
-
-protected:
-    // The controls both screens have, by their ids in the screen's template.
+    // The controls every exercise screen has, by their ids in the screen's template.
     struct SharedControls {
-        int answer;  // the first field a student types into
+        std::vector<int> answers;  // the fields a student types the answer into, in their tab order
+        int task;                  // the (first) field the task is shown in
         int compute;
         int newTask;
         int reset;
@@ -41,26 +36,39 @@ protected:
         int percent;
         int workedSolution;
     };
-    ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, SharedControls controls, QWidget* parent);
+    const SharedControls& controls() const { return controls_; }
+    // The task now shown, exactly as drawn.
+    const tessaro::ExerciseTask& task() const { return task_; }
 
-    // What a screen reader says of the screen: the mode's title, the hint on the form of the answer, the task.
-    QString spokenTitle() const;
-    QString spokenHint() const;
+    // Draws a new task of the current mode and shows it with empty answer fields.
+    void startNewTask();
+    // Judges the typed answer, counts it in the tally and shows the verdict; a right answer is followed by a new task.
+    void evaluateAnswer();
+    void resetEvaluation();
+    // Opens the rule page of the current mode; back from it, the student types the answer again.
+    void showRulePage();
+    // Opens the page "Lösungsweg" for the last answer judged wrong; the button is enabled only then.
+    void showWorkedSolution();
+
+protected:
+    // `refocusWhenActive`: whether the answer field takes the focus whenever the screen is active again.
+    ExerciseScreen(const tessaro::DialogTemplate& dialogTemplate, SharedControls controls, bool refocusWhenActive,
+                   QWidget* parent);
+
+    // The screen's own way of showing a new task, with its answer and message fields emptied.
+    virtual void showTask(const tessaro::ExerciseTask& task) = 0;
+    virtual tessaro::TypedAnswer typedAnswer() const = 0;
+    // "Richtig!!" beside the new task; the wrong verdict with the right answer.
+    virtual void showRightVerdict(const QString& verdict) = 0;
+    virtual void showWrongVerdict(const tessaro::ExerciseTask& task) = 0;
+    // What a screen reader says of the task, and of a wrong verdict.
     virtual QString spokenTask() const = 0;
-    // Has the screen reader say `verdict` (if any) and then the task now shown, whatever has the focus.
-    void announceNewTask(const QString& verdict = QString());
+    virtual QString spokenWrongVerdict() const = 0;
 
-    // Counts a checked answer as right or wrong and shows the tally; a wrong one, as typed, can then be worked through.
-    void recordVerdict(bool right, tessaro::TypedAnswer judged = {});
-    // A new task: what its worked solution is made from. Until its first wrong answer there is none to show.
-    void setWorkedTask(tessaro::TaskNumbers numbers);
-    // Whether the screen is active again after its worked solution, which leaves the screen as it was, focus and
-    // all; asking ends the look aside.
-    bool backFromLookingAside();
     void showTally();
-    static QString rightVerdict();
     // The first show of an opening draws a task and shows the tally; a screen shown again keeps its task.
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The current mode's title, and its hint lines under "Hinweis:" where it has any.
     void paintModeHeading(QPainter& painter) const;
     void useFieldFont(std::initializer_list<QLineEdit*> fields);
@@ -70,14 +78,22 @@ protected:
 
 private:
     void bindKey(QPushButton& button, const QKeySequence& key);
+    // What a screen reader says of the screen: the mode's title, the hint on the form of the answer, the task.
+    QString spokenTitle() const;
+    QString spokenHint() const;
+    // Has the screen reader say `verdict` (if any) and then the task now shown, whatever has the focus.
+    void announceNewTask(const QString& verdict = QString());
 
+    SharedControls controls_;
+    bool refocusWhenActive_;
     QLineEdit* answerField_;
     QLineEdit* rightCountField_;
     QLineEdit* wrongCountField_;
     QLineEdit* percentField_;
     QPushButton* workedSolutionButton_;
-    bool lookingAside_ = false;
     QFont fieldFont_;
-    tessaro::TaskNumbers taskNumbers_;
-    tessaro::TypedAnswer judgedAnswer_;
+    bool taskShown_ = false;
+    bool lookingAside_ = false;
+    tessaro::ExerciseTask task_;
+    tessaro::Judgement judgement_;
 };

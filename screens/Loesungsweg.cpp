@@ -24,118 +24,14 @@ QFont boldened(QFont font) {
     return font;
 }
 
-// What a step does, in words; the texts are translated in the page's context.
-const char* noteText(StepNote note) {
-    switch (note) {
-    case StepNote::None:
-        return nullptr;
-    case StepNote::AddParts:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Realteile und Imaginärteile getrennt addieren:");
-    case StepNote::SubtractParts:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Realteile und Imaginärteile getrennt subtrahieren:");
-    case StepNote::ModulusRule:
-        return QT_TRANSLATE_NOOP("Loesungsweg",
-                                 "Der Betrag ist die Wurzel aus der Summe der Quadrate von Realteil und Imaginärteil:");
-    case StepNote::FourProducts:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Jeden Teil mit jedem Teil multiplizieren:");
-    case StepNote::CollectParts:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Realteil und Imaginärteil zusammenfassen:");
-    case StepNote::ExpandWithConjugate:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Zähler und Nenner mit dem konjugiert komplexen Divisor erweitern:");
-    case StepNote::Numerator:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Zähler:");
-    case StepNote::JSquaredCollect:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Mit j² = −1 Realteil und Imaginärteil zusammenfassen:");
-    case StepNote::Denominator:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Nenner:");
-    case StepNote::Unreduced:
-        return QT_TRANSLATE_NOOP("Loesungsweg", "Der Bruch bleibt ungekürzt:");
-    }
-    return nullptr;
-}
-
-QString askedForm(AnswerForm form) {
-    switch (form) {
-    case AnswerForm::Cartesian:
-        return Loesungsweg::tr("Verlangt ist die Form x+jy bzw. x-jy, ohne Leerzeichen und Klammern.");
-    case AnswerForm::WholeNumber:
-        return Loesungsweg::tr("Verlangt ist der Betrag als ganze Zahl.");
-    case AnswerForm::Fraction:
-        return Loesungsweg::tr(
-            "Verlangt sind drei ganze Zahlen: Realteil und Imaginärteil des Zählers und der Nenner.");
-    }
-    return {};
-}
-
-QString slipText(const Diagnosis& diagnosis) {
-    if (diagnosis.reducedFraction)
-        return Loesungsweg::tr(
-            "Verlangt ist der ungekürzte Bruch, der beim Erweitern mit dem konjugiert komplexen Divisor entsteht.");
-    switch (diagnosis.slip) {
-    case FormSlip::Blanks:
-        return Loesungsweg::tr("Leerzeichen gehören nicht in die Eingabe.");
-    case FormSlip::Brackets:
-        return Loesungsweg::tr("Klammern gehören nicht in die Eingabe.");
-    case FormSlip::UnitAfterNumber:
-        return Loesungsweg::tr("Das j steht vor der Zahl: j4, nicht 4j.");
-    case FormSlip::UnitLetter:
-        return Loesungsweg::tr("Die imaginäre Einheit wird als kleines j geschrieben.");
-    case FormSlip::MissingPart:
-        return Loesungsweg::tr("Beide Teile werden geschrieben, auch ein Teil, der null ist.");
-    case FormSlip::NumberForm:
-        return Loesungsweg::tr("Zahlen werden ohne Pluszeichen, führende Nullen und Nachkommastellen geschrieben.");
-    case FormSlip::Other:
-        break;
-    }
-    return {};
-}
-
-QString partName(AnswerPart part) {
-    switch (part) {
-    case AnswerPart::Real:
-        return Loesungsweg::tr("der Realteil");
-    case AnswerPart::Imaginary:
-        return Loesungsweg::tr("der Imaginärteil");
-    case AnswerPart::Modulus:
-        return Loesungsweg::tr("der Betrag");
-    case AnswerPart::RealNumerator:
-        return Loesungsweg::tr("der Realteil des Zählers");
-    case AnswerPart::ImaginaryNumerator:
-        return Loesungsweg::tr("der Imaginärteil des Zählers");
-    case AnswerPart::Denominator:
-        return Loesungsweg::tr("der Nenner");
-    }
-    return {};
-}
-
-QString signTurnedText(AnswerPart part) {
-    switch (part) {
-    case AnswerPart::Real:
-        return Loesungsweg::tr("Der Realteil hat das falsche Vorzeichen.");
-    case AnswerPart::Imaginary:
-        return Loesungsweg::tr("Der Imaginärteil hat das falsche Vorzeichen.");
-    case AnswerPart::Modulus:
-        return Loesungsweg::tr("Ein Betrag ist nie negativ.");
-    case AnswerPart::RealNumerator:
-        return Loesungsweg::tr("Der Realteil des Zählers hat das falsche Vorzeichen.");
-    case AnswerPart::ImaginaryNumerator:
-        return Loesungsweg::tr("Der Imaginärteil des Zählers hat das falsche Vorzeichen.");
-    case AnswerPart::Denominator:
-        return Loesungsweg::tr("Der Nenner hat das falsche Vorzeichen.");
-    }
-    return {};
-}
-
-// "der Realteil", "der Realteil und der Nenner", "der Realteil des Zählers, der Imaginärteil des Zählers und der
-// Nenner".
-QString partList(const std::vector<AnswerPart>& parts) {
-    QString list;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == parts.size() ? Loesungsweg::tr(" und ") : QStringLiteral(", ");
-        list += partName(parts[i]);
-    }
-    return list;
+// A sentence of the logic in the program's language, its arguments filled in.
+QString spoken(const Phrase& phrase) {
+    if (!phrase.sentence)
+        return QString::fromStdString(phrase.literal);
+    QString text = Loesungsweg::tr(phrase.sentence);
+    for (const Phrase& argument : phrase.arguments)
+        text = text.arg(spoken(argument));
+    return text;
 }
 
 }  // namespace
@@ -162,7 +58,7 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     addFormula({solution.result});
     addSection(tr("Eingegeben:"));
     addFormula({solution.typed});
-    addDiagnosis(solution);
+    addExplanation(solution.explanation);
     rows_->setRowStretch(rows_->rowCount(), 1);
     control(loesungsweg::BackButton)->setFocus();
     readWhenOpened(*this, spokenLines());
@@ -223,53 +119,21 @@ void Loesungsweg::addProse(const QString& text) {
 
 void Loesungsweg::addCalculation(const std::vector<Step>& steps) {
     for (const Step& step : steps) {
-        if (const char* note = noteText(step.note))
-            addProse(tr(note));
+        if (step.note.sentence)
+            addProse(spoken(step.note));
         addFormula(step.sides, step.continues);
     }
 }
 
-void Loesungsweg::addDiagnosis(const WorkedSolution& solution) {
-    const Diagnosis& diagnosis = solution.diagnosis;
-    const bool fraction = diagnosis.form == AnswerForm::Fraction;
-    switch (diagnosis.finding) {
-    case Finding::Right:
-        break;
-    case Finding::Nothing:
-        addProse(tr("Es wurde nichts eingegeben.") + QLatin1Char(' ') + askedForm(diagnosis.form));
-        break;
-    case Finding::Unreadable:
-        addProse(tr("Die Eingabe lässt sich nicht als Zahl lesen.") + QLatin1Char(' ') + askedForm(diagnosis.form));
-        break;
-    case Finding::FormOnly: {
-        const QString slip = slipText(diagnosis);
-        addProse(tr("Der Wert stimmt, nur die Schreibweise nicht.") +
-                 (slip.isEmpty() ? QString() : QLatin1Char(' ') + slip));
-        addProse(tr("Richtig geschrieben:"));
-        addFormula({solution.result});
-        break;
-    }
-    case Finding::JSquaredAsPlusOne:
-        addProse(tr("Beim Ausmultiplizieren wurde j² = +1 gerechnet; es gilt aber j² = −1."));
-        break;
-    case Finding::DivisorNotConjugated:
-        addProse(
-            tr("Zähler und Nenner werden mit dem konjugiert komplexen Divisor erweitert, nicht mit dem Divisor "
-               "selbst: das Vorzeichen seines Imaginärteils wechselt."));
-        break;
-    case Finding::RootMissing:
-        addProse(tr("Das ist die Summe der Quadrate; der Betrag ist ihre Wurzel:"));
-        addFormula({diagnosis.detail});
-        break;
-    case Finding::PartsSwapped:
-        addProse(fraction ? tr("Realteil und Imaginärteil des Zählers sind vertauscht.")
-                          : tr("Realteil und Imaginärteil sind vertauscht."));
-        break;
-    case Finding::SignTurned:
-        addProse(signTurnedText(diagnosis.parts.at(0)));
-        break;
-    case Finding::WrongParts:
-        addProse(tr("Nicht richtig: %1.").arg(partList(diagnosis.parts)));
-        break;
+void Loesungsweg::addExplanation(const std::vector<ExplanationLine>& lines) {
+    for (const ExplanationLine& line : lines) {
+        if (line.sentences.empty()) {
+            addFormula({line.formula});
+            continue;
+        }
+        QStringList sentences;
+        for (const Phrase& sentence : line.sentences)
+            sentences << spoken(sentence);
+        addProse(sentences.join(QLatin1Char(' ')));
     }
 }

@@ -24,7 +24,7 @@ private:
     void addFormula(std::vector<tessaro::MathTerm> sides, bool continues = false);
     void addProse(const QString& text);
     void addCalculation(const std::vector<tessaro::Step>& steps);
-    void addDiagnosis(const tessaro::WorkedSolution& solution);
+    void addExplanation(const std::vector<tessaro::ExplanationLine>& lines);
     QLabel* newLabel(const QString& text, const QFont& font);
     QStringList spokenLines() const;
 

@@ -3,17 +3,11 @@
 
 #include "screens/Rechnen1.h"
 
-#include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
 #include "dialogkit/PaintedText.h"
-#include "dialogkit/ProgramState.h"
-#include "dialogkit/ScreenColours.h"
-#include "logic/ExerciseTask.h"
 #include "resources/templates/Rechnen1Template.h"
-#include "screens/ExerciseModes.h"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -22,7 +16,8 @@ using namespace tessaro;
 
 Rechnen1::Rechnen1(QWidget* parent)
     : ExerciseScreen(rechnen1::dialogTemplate(),
-                     {.answer = rechnen1::AnswerField,
+                     {.answers = {rechnen1::AnswerField},
+                      .task = rechnen1::TaskField,
                       .compute = rechnen1::ComputeButton,
                       .newTask = rechnen1::NewTaskButton,
                       .reset = rechnen1::ResetButton,
@@ -31,7 +26,7 @@ Rechnen1::Rechnen1(QWidget* parent)
                       .wrongCount = rechnen1::WrongCountField,
                       .percent = rechnen1::PercentField,
                       .workedSolution = rechnen1::WorkedSolutionButton},
-                     parent),
+                     true, parent),
       taskField_(control<QLineEdit>(rechnen1::TaskField)),
       answerField_(control<QLineEdit>(rechnen1::AnswerField)),
       wrongMessageField_(control<QLineEdit>(rechnen1::WrongMessageField)),
@@ -48,45 +43,23 @@ void Rechnen1::paintEvent(QPaintEvent* event) {
     paintModeHeading(painter);
 }
 
-// Back on the screen, whatever covered it but its worked solution, the student types the answer again.
-void Rechnen1::changeEvent(QEvent* event) {
-    ExerciseScreen::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !backFromLookingAside())
-        answerField_->setFocus();
-}
-
 QString Rechnen1::spokenTask() const { return taskField_->text(); }
 
-void Rechnen1::startNewTask() {
+QString Rechnen1::spokenWrongVerdict() const { return wrongMessageField_->text(); }
+
+void Rechnen1::showTask(const ExerciseTask& task) {
     answerField_->clear();
     wrongMessageField_->clear();
     rightMessageField_->clear();
-    showTally();
-    answerField_->setFocus();
-    ProgramState& state = programState();
-    if (const ExerciseModeRow* row = exerciseModeRow(state.currentMode); row && row->makeTask) {
-        const ExerciseTask task = row->makeTask(state.random);
-        showText(*taskField_, task.taskText);
-        state.expectedAnswer = task.expectedAnswer;
-        setWorkedTask(task.numbers);
-    }
+    showText(*taskField_, task.shown.empty() ? std::string() : task.shown.front());
 }
 
-void Rechnen1::evaluateAnswer() {
-    const std::string& expected = programState().expectedAnswer;
-    const std::string typed = answerField_->text().toStdString();
-    const bool right = isRightAnswer(typed, expected);
-    recordVerdict(right, {typed});
-    if (right) {
-        answerField_->clear();
-        startNewTask();
-        showText(*rightMessageField_, rightVerdict());
-        answerField_->setFocus();
-        announceNewTask(rightMessageField_->text());
-    } else {
-        rightMessageField_->clear();
-        showText(*wrongMessageField_, tr("Falsch: %1 ist richtig!").arg(toQString(expected)));
-        newTaskButton_->setFocus();
-        announce(*this, wrongMessageField_->text());
-    }
+TypedAnswer Rechnen1::typedAnswer() const { return {answerField_->text().toStdString()}; }
+
+void Rechnen1::showRightVerdict(const QString& verdict) { showText(*rightMessageField_, verdict); }
+
+void Rechnen1::showWrongVerdict(const ExerciseTask& task) {
+    rightMessageField_->clear();
+    showText(*wrongMessageField_, tr("Falsch: %1 ist richtig!").arg(toQString(task.fields.front().shown)));
+    newTaskButton_->setFocus();
 }

@@ -8,20 +8,21 @@
 class QLineEdit;
 class QPushButton;
 
-// The exercise screen of addition/subtraction, modulus and multiplication: one task, one typed answer.
-// Its class name is its runtime class name, so it lives outside any namespace.
+// The exercise screen of the modes with one task text and one typed answer. Its class name is its runtime class
+// name, so it lives outside any namespace.
 class Rechnen1 : public ExerciseScreen {
     Q_OBJECT
 public:
     explicit Rechnen1(QWidget* parent = nullptr);
 
-    void startNewTask() override;
-    void evaluateAnswer() override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void showTask(const tessaro::ExerciseTask& task) override;
+    tessaro::TypedAnswer typedAnswer() const override;
+    void showRightVerdict(const QString& verdict) override;
+    void showWrongVerdict(const tessaro::ExerciseTask& task) override;
     QString spokenTask() const override;
+    QString spokenWrongVerdict() const override;
 
 private:
     QLineEdit* taskField_;

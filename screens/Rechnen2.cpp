@@ -3,14 +3,9 @@
 
 #include "screens/Rechnen2.h"
 
-#include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
 #include "dialogkit/PaintedText.h"
-#include "dialogkit/ProgramState.h"
-#include "dialogkit/ScreenColours.h"
-#include "logic/DivisionTask.h"
-#include "logic/ExerciseTask.h"
 #include "resources/templates/Rechnen2Template.h"
 
 #include <QLineEdit>
@@ -43,17 +38,19 @@ void drawBar(QPainter& painter, int from, int to, int y) { painter.drawLine(from
 }  // namespace
 
 Rechnen2::Rechnen2(QWidget* parent)
-    : ExerciseScreen(rechnen2::dialogTemplate(),
-                     {.answer = rechnen2::RealNumeratorInput,
-                      .compute = rechnen2::ComputeButton,
-                      .newTask = rechnen2::NewTaskButton,
-                      .reset = rechnen2::ResetButton,
-                      .rule = rechnen2::RuleButton,
-                      .rightCount = rechnen2::RightCountField,
-                      .wrongCount = rechnen2::WrongCountField,
-                      .percent = rechnen2::PercentField,
-                      .workedSolution = rechnen2::WorkedSolutionButton},
-                     parent),
+    : ExerciseScreen(
+          rechnen2::dialogTemplate(),
+          {.answers = {rechnen2::RealNumeratorInput, rechnen2::DenominatorInput, rechnen2::ImagNumeratorInput},
+           .task = rechnen2::DividendField,
+           .compute = rechnen2::ComputeButton,
+           .newTask = rechnen2::NewTaskButton,
+           .reset = rechnen2::ResetButton,
+           .rule = rechnen2::RuleButton,
+           .rightCount = rechnen2::RightCountField,
+           .wrongCount = rechnen2::WrongCountField,
+           .percent = rechnen2::PercentField,
+           .workedSolution = rechnen2::WorkedSolutionButton},
+          false, parent),
       realNumeratorInput_(control<QLineEdit>(rechnen2::RealNumeratorInput)),
       denominatorInput_(control<QLineEdit>(rechnen2::DenominatorInput)),
       imagNumeratorInput_(control<QLineEdit>(rechnen2::ImagNumeratorInput)),
@@ -90,10 +87,12 @@ QString Rechnen2::spokenTask() const {
     return tr("%1 geteilt durch %2").arg(dividendField_->text(), divisorField_->text());
 }
 
-void Rechnen2::startNewTask() {
-    if (!lastAnswerRight_)
-        rightMessageField_->clear();
-    lastAnswerRight_ = false;
+QString Rechnen2::spokenWrongVerdict() const {
+    return wrongLabelField_->text() + QLatin1Char(' ') + wrongLabelField_->accessibleDescription();
+}
+
+void Rechnen2::showTask(const ExerciseTask& task) {
+    rightMessageField_->clear();
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
         input->clear();
     correctAnswerShown_ = false;
@@ -101,44 +100,30 @@ void Rechnen2::startNewTask() {
     for (QLineEdit* field :
          {wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_, correctImagNumeratorField_})
         field->clear();
-    const DivisionTask task = makeDivisionTask(programState().random);
-    showText(*dividendField_, task.dividend.text);
-    showText(*divisorField_, task.divisor.text);
-    realNumeratorInput_->setFocus();
-    realNumerator_ = task.realNumerator;
-    denominator_ = task.denominator;
-    imagNumerator_ = task.imagNumerator;
-    setWorkedTask(numbersOf(task));
+    wrongLabelField_->setAccessibleDescription(QString());
+    showText(*dividendField_, task.shown.size() > 0 ? task.shown[0] : std::string());
+    showText(*divisorField_, task.shown.size() > 1 ? task.shown[1] : std::string());
 }
 
-void Rechnen2::evaluateAnswer() {
-    const TypedAnswer typed{realNumeratorInput_->text().toStdString(), denominatorInput_->text().toStdString(),
-                            imagNumeratorInput_->text().toStdString()};
-    const bool right = checkDivisionAnswer(realNumerator_, denominator_, imagNumerator_, typed[0], typed[1], typed[2]);
-    recordVerdict(right, typed);
-    if (right) {
-        showText(*rightMessageField_, rightVerdict());
-        // The new task empties the inputs; "Richtig!!" stays on display with it.
-        lastAnswerRight_ = true;
-        startNewTask();
-        announceNewTask(rightMessageField_->text());
-    } else {
-        rightMessageField_->clear();
-        showCorrectAnswer();
-        announce(*this, wrongLabelField_->text() + QLatin1Char(' ') + wrongLabelField_->accessibleDescription());
-    }
+TypedAnswer Rechnen2::typedAnswer() const {
+    return {realNumeratorInput_->text().toStdString(), denominatorInput_->text().toStdString(),
+            imagNumeratorInput_->text().toStdString()};
 }
 
-void Rechnen2::showCorrectAnswer() {
-    const DivisionAnswerTexts texts = correctDivisionTexts(realNumerator_, denominator_, imagNumerator_);
+void Rechnen2::showRightVerdict(const QString& verdict) { showText(*rightMessageField_, verdict); }
+
+void Rechnen2::showWrongVerdict(const ExerciseTask& task) {
+    rightMessageField_->clear();
+    const QString realNumerator = toQString(task.fields.at(0).shown);
+    const QString denominator = toQString(task.fields.at(1).shown);
+    const QString imagNumerator = toQString(task.fields.at(2).shown);
     showText(*wrongLabelField_, tr("Falsch, richtig ist:"));
-    showText(*correctRealNumeratorField_, texts.realNumerator);
-    showText(*correctDenominatorField_, texts.denominator);
-    showText(*correctImagNumeratorField_, texts.imagNumerator);
+    showText(*correctRealNumeratorField_, realNumerator);
+    showText(*correctDenominatorField_, denominator);
+    showText(*correctImagNumeratorField_, imagNumerator);
     // The fraction stands in four fields; a screen reader hears it whole with the verdict.
     wrongLabelField_->setAccessibleDescription(
-        tr("Zähler: %1 %2, Nenner: %3")
-            .arg(toQString(texts.realNumerator), toQString(texts.imagNumerator), toQString(texts.denominator)));
+        tr("Zähler: %1 %2, Nenner: %3").arg(realNumerator, imagNumerator, denominator));
     correctAnswerShown_ = true;
     update();
 }

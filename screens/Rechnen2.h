@@ -7,23 +7,24 @@
 
 class QLineEdit;
 
-// The exercise screen of division: the task and the answer as fractions, the answer in three fields.
-// Its class name is its runtime class name, so it lives outside any namespace.
+// The exercise screen of the modes whose task and answer are fractions, the answer typed in three fields: the real
+// part of the numerator, the denominator and the imaginary part of the numerator. Its class name is its runtime
+// class name, so it lives outside any namespace.
 class Rechnen2 : public ExerciseScreen {
     Q_OBJECT
 public:
     explicit Rechnen2(QWidget* parent = nullptr);
 
-    void startNewTask() override;
-    void evaluateAnswer() override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showTask(const tessaro::ExerciseTask& task) override;
+    tessaro::TypedAnswer typedAnswer() const override;
+    void showRightVerdict(const QString& verdict) override;
+    void showWrongVerdict(const tessaro::ExerciseTask& task) override;
     QString spokenTask() const override;
+    QString spokenWrongVerdict() const override;
 
 private:
-    void showCorrectAnswer();
-
     QLineEdit* realNumeratorInput_;
     QLineEdit* denominatorInput_;
     QLineEdit* imagNumeratorInput_;
@@ -35,9 +36,5 @@ private:
     QLineEdit* rightMessageField_;
     QLineEdit* correctImagNumeratorField_;
 
-    int realNumerator_ = 0;
-    int denominator_ = 0;
-    int imagNumerator_ = 0;
-    bool lastAnswerRight_ = false;
     bool correctAnswerShown_ = false;
 };

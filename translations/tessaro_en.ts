@@ -257,10 +257,6 @@ Tessaro also takes the options of every Qt program, such as
         <translation>The denominator has the wrong sign.</translation>
     </message>
     <message>
-        <source> und </source>
-        <translation> and </translation>
-    </message>
-    <message>
         <source>Aufgabe:</source>
         <translation>Task:</translation>
     </message>
@@ -319,6 +315,14 @@ Tessaro also takes the options of every Qt program, such as
     <message>
         <source>Nicht richtig: %1.</source>
         <translation>Not right: %1.</translation>
+    </message>
+    <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 und %3</source>
+        <translation>%1, %2 and %3</translation>
     </message>
 </context>
 <context>

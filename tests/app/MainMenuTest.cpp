@@ -9,7 +9,7 @@
 #include "dialogkit/Language.h"
 #include "dialogkit/ProgramState.h"
 #include "resources/templates/MainMenuTemplate.h"
-#include "resources/templates/Rechnen1Template.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/RulePages.h"
 #include "screens/RulesMenu.h"
 #include "tests/support/ScreenTesting.h"
@@ -90,9 +90,10 @@ TEST_F(MainMenuTest, PractisesTheModeWhoseCaptionWasClickedOnItsScreenWhenEnterI
             QApplication::processEvents();
             opened = QString::fromLatin1(screen.metaObject()->className());
             EXPECT_EQ(programState().currentMode, choice.mode) << choice.caption;
-            EXPECT_TRUE(programState().firstTaskShown);
             // One wrong answer on every visit; the counts run on from the visits before.
-            auto* wrongCount = static_cast<TemplateDialog&>(screen).control<QLineEdit>(rechnen1::WrongCountField);
+            auto& exercise = static_cast<ExerciseScreen&>(screen);
+            auto* wrongCount = exercise.control<QLineEdit>(exercise.controls().wrongCount);
+            EXPECT_FALSE(exercise.task().fields.empty()) << "a task is shown";
             EXPECT_EQ(wrongCount->text(), QString::number(visits++));
             QTest::keyClick(screen.focusWidget(), Qt::Key_Return);
             QTest::keyClick(&screen, Qt::Key_Escape);
@@ -100,7 +101,6 @@ TEST_F(MainMenuTest, PractisesTheModeWhoseCaptionWasClickedOnItsScreenWhenEnterI
         ASSERT_EQ(menu.focusWidget(), radio);
         QTest::keyClick(radio, Qt::Key_Return);
         EXPECT_EQ(opened, QString::fromLatin1(choice.screenClass)) << choice.caption;
-        EXPECT_FALSE(programState().firstTaskShown) << "the next opening draws a new task";
     }
     EXPECT_EQ(programState().tally.wrong(), 5);
 }

@@ -4,9 +4,7 @@
 // The exercise logic, held to worked examples: the random source, the tasks of the four modes, the answer checks
 // and the tally.
 
-#include "logic/DivisionTask.h"
-#include "logic/ExerciseTask.h"
-#include "logic/ModulusTask.h"
+#include "logic/CartesianModes.h"
 #include "logic/ScoreTally.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +79,9 @@ ExerciseTask taskOf(TaskMaker make, const Draws& draws) {
     return make(source);
 }
 
+// A one-answer task as a line: the task text, a blank and the one answer accepted.
+std::string shownWithAnswer(const ExerciseTask& task) { return task.shown.at(0) + " " + task.fields.at(0).expected; }
+
 TEST(TwoOperandTasks, AddForAnOperationDrawOfOneOrTwoSubtractOtherwiseAndMultiplyTheValuesTheTextsDenote) {
     // -37 + 5j and 12 + 8j, the second shown in its Minus form, whose text's imaginary part the value negates.
     const Draws pair = operand(100, {37, 0, 5, 3, 0}) + operand(100, {12, 3, 8, 0, 3});
@@ -100,7 +101,7 @@ TEST(TwoOperandTasks, AddForAnOperationDrawOfOneOrTwoSubtractOtherwiseAndMultipl
     // clang-format on
     for (const auto& [make, draws, shown] : cases) {
         const ExerciseTask task = taskOf(make, draws);
-        EXPECT_EQ(task.taskText + " " + task.expectedAnswer, shown);
+        EXPECT_EQ(shownWithAnswer(task), shown);
     }
 }
 
@@ -111,7 +112,7 @@ TEST(ModulusTask, DrawsAPairOrAPurelyRealOrImaginaryNumberWithAWholeModulus) {
         {"9  +  j (12)", "15"}, {"12  +  j (9)", "15"}};
     for (int row = 0; row < 10; ++row) {
         const ExerciseTask task = taskOf(makeModulusTask, {{0, 4}, {0, 10}, {row, 9}, {3, 4}});
-        EXPECT_EQ(std::pair(task.taskText, task.expectedAnswer), pairRows[row]) << "row " << row;
+        EXPECT_EQ(std::pair(task.shown.at(0), task.fields.at(0).expected), pairRows[row]) << "row " << row;
     }
     // Form draw, kind draw, then the pair row and its sign, or the one part.
     const std::pair<Draws, std::string> cases[] = {
@@ -122,7 +123,7 @@ TEST(ModulusTask, DrawsAPairOrAPurelyRealOrImaginaryNumberWithAWholeModulus) {
     };
     for (const auto& [draws, shown] : cases) {
         const ExerciseTask task = taskOf(makeModulusTask, draws);
-        EXPECT_EQ(task.taskText + " " + task.expectedAnswer, shown);
+        EXPECT_EQ(shownWithAnswer(task), shown);
     }
 }
 
@@ -142,13 +143,17 @@ TEST(DivisionTask, ExpectsTheUnreducedFractionAndRedrawsBothOperandsForAZeroDivi
         {operand(10, {0, 0, 0, 0, 3}) + operand(10, {3, 0, 4, 3, 0}), "  0  -  j (0)", "  -3  +  j (4)", {0, 25, 0}},
     };
     for (const auto& c : cases) {
-        FixedDraws source(c.draws);
-        const DivisionTask task = makeDivisionTask(source);
-        EXPECT_EQ(task.dividend.text + " /" + task.divisor.text, c.dividend + " /" + c.divisor);
-        EXPECT_EQ((std::array{task.realNumerator, task.denominator, task.imagNumerator}), c.fraction) << c.dividend;
+        const ExerciseTask task = taskOf(makeDivisionTask, c.draws);
+        EXPECT_EQ(task.shown, (std::vector{c.dividend, c.divisor}));
+        ASSERT_EQ(task.fields.size(), 3u);
+        const auto& [real, denominator, imag] = c.fraction;
+        EXPECT_EQ((std::vector{task.fields[0].expected, task.fields[1].expected, task.fields[2].expected}),
+                  (std::vector{std::to_string(real), std::to_string(denominator), std::to_string(imag)}))
+            << c.dividend;
+        // After a wrong answer the imaginary part stands with its j beside the real part.
+        EXPECT_EQ(task.fields[0].shown + " " + task.fields[2].shown + " / " + task.fields[1].shown,
+                  std::to_string(real) + " + j (" + std::to_string(imag) + ") / " + std::to_string(denominator));
     }
-    const DivisionAnswerTexts texts = correctDivisionTexts(-150, 200, -13);
-    EXPECT_EQ(texts.realNumerator + " " + texts.denominator + " " + texts.imagNumerator, "-150 200 + j (-13)");
 }
 
 TEST(AnswerCheck, OnlyTheExactTextOfTheResultIsRight) {
@@ -159,12 +164,12 @@ TEST(AnswerCheck, OnlyTheExactTextOfTheResultIsRight) {
         EXPECT_FALSE(isRightAnswer(typed, expected)) << typed << " for " << expected;
     EXPECT_TRUE(isRightAnswer("-49-j3", "-49-j3"));
 
-    const std::array<std::string, 3> division[] = {
-        {"-1500", "25", "-200"}, {"-150", "25", "200"}, {"+150", "25", "-200"}, {"-150", "025", "-200"}};
-    EXPECT_TRUE(checkDivisionAnswer(-150, 25, -200, "-150", "25", "-200"));
-    for (const auto& [real, denominator, imag] : division)
-        EXPECT_FALSE(checkDivisionAnswer(-150, 25, -200, real, denominator, imag)) << real << " " << denominator;
-    EXPECT_FALSE(checkDivisionAnswer(6, 2, 2, "3", "1", "1")) << "a reduced fraction";
+    const ExerciseTask fraction{{}, {{"-150", ""}, {"25", ""}, {"-200", ""}}, {}};
+    const TypedAnswer division[] = {{"-1500", "25", "-200"}, {"-150", "25", "200"}, {"+150", "25", "-200"},
+                                    {"-150", "025", "-200"}, {"-150", "25"},        {"-15", "2.5", "-200"}};
+    EXPECT_TRUE(isRightAnswer(TypedAnswer{"-150", "25", "-200"}, fraction));
+    for (const TypedAnswer& typed : division)
+        EXPECT_FALSE(isRightAnswer(typed, fraction)) << typed[0] << " " << typed[1];
 }
 
 TEST(ScoreTally, ShowsItsCountsInFullAndTheShareOfRightAnswersRoundedWithHalvesUp) {

@@ -5,13 +5,11 @@
 // answer that shows it and a close one that does not, and thousands of drawn tasks whose every step is an equation
 // that holds and whose result is what the verdict names.
 
-#include "logic/DivisionTask.h"
-#include "logic/ExerciseTask.h"
-#include "logic/ModulusTask.h"
-#include "logic/WorkedSolution.h"
+#include "logic/ModeLogic.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <complex>
 #include <map>
 #include <string>
@@ -146,36 +144,51 @@ std::vector<std::string> verbatimTexts(const MathTerm& term) {
     return texts;
 }
 
-TaskNumbers numbers(Operation operation, ComplexValue first, ComplexValue second, std::vector<std::string> shown) {
-    return {operation, first, second, std::move(shown)};
+// A task as its mode's maker would draw it, written out by hand: its texts, the answer of each field and the values.
+ExerciseTask task(Operation operation, ComplexValue first, ComplexValue second, std::vector<std::string> shown,
+                  std::vector<AnswerField> fields) {
+    return {std::move(shown), std::move(fields), {operation, first, second}};
 }
 
+// The judgement of the mode, and the task worked through from it, as the screens ask for them.
+WorkedSolution work(ExerciseMode mode, const ExerciseTask& task, const TypedAnswer& typed) {
+    const ModeLogic& logic = *modeLogic(mode);
+    return workThrough(logic, task, judge(logic, task, typed));
+}
+
+using M = ExerciseMode;
+
 // The tasks worked by hand below.
-const TaskNumbers kDifference = numbers(Operation::Subtract, {-37, 5}, {12, 8}, {"[-37  +  j (5)] - [12  -  j (-8)]"});
-const TaskNumbers kSum = numbers(Operation::Add, {3, -4}, {-2, 4}, {"[3  -  j (4)] + [-2  +  j (4)]"});
-const TaskNumbers kModulus = numbers(Operation::Modulus, {3, -4}, {}, {"3  -  j (4)"});
-const TaskNumbers kPureModulus = numbers(Operation::Modulus, {0, 7}, {}, {"0  +  j (7)"});
-const TaskNumbers kProduct = numbers(Operation::Multiply, {2, 1}, {-1, 9}, {"[2  +  j (1)] * [-1  -  j (-9)]"});
-const TaskNumbers kQuotient = numbers(Operation::Divide, {2, 1}, {-1, 9}, {"  2  +  j (1)", "  -1  -  j (-9)"});
-const TaskNumbers kReducible = numbers(Operation::Divide, {2, 4}, {1, 1}, {"  2  +  j (4)", "  1  +  j (1)"});
+const ExerciseTask kDifference =
+    task(Operation::Subtract, {-37, 5}, {12, 8}, {"[-37  +  j (5)] - [12  -  j (-8)]"}, {{"-49-j3", "-49-j3"}});
+const ExerciseTask kSum =
+    task(Operation::Add, {3, -4}, {-2, 4}, {"[3  -  j (4)] + [-2  +  j (4)]"}, {{"1+j0", "1+j0"}});
+const ExerciseTask kModulus = task(Operation::Modulus, {3, -4}, {}, {"3  -  j (4)"}, {{"5", "5"}});
+const ExerciseTask kPureModulus = task(Operation::Modulus, {0, 7}, {}, {"0  +  j (7)"}, {{"7", "7"}});
+const ExerciseTask kProduct =
+    task(Operation::Multiply, {2, 1}, {-1, 9}, {"[2  +  j (1)] * [-1  -  j (-9)]"}, {{"-11+j17", "-11+j17"}});
+const ExerciseTask kQuotient = task(Operation::Divide, {2, 1}, {-1, 9}, {"  2  +  j (1)", "  -1  -  j (-9)"},
+                                    {{"7", "7"}, {"82", "82"}, {"-19", "+ j (-19)"}});
+const ExerciseTask kReducible = task(Operation::Divide, {2, 4}, {1, 1}, {"  2  +  j (4)", "  1  +  j (1)"},
+                                     {{"6", "6"}, {"2", "2"}, {"2", "+ j (2)"}});
 
 TEST(WorkedSolution, WorksEveryModeThroughWithTheTasksOwnNumbers) {
     const struct {
-        Solver solve;
-        TaskNumbers task;
+        ExerciseMode mode;
+        ExerciseTask task;
         std::vector<std::string> steps;
         std::vector<std::string> result;
     } cases[] = {
-        {solveAddSubtract, kDifference, {"(−37 + j5) − (12 + j8) = (−37 − 12) + j(5 − 8) = −49 − j3"}, {"-49-j3"}},
-        {solveAddSubtract, kSum, {"(3 − j4) + (−2 + j4) = (3 + (−2)) + j(−4 + 4) = 1 + j0"}, {"1+j0"}},
-        {solveModulus, kModulus, {"|3 − j4| = √(3² + (−4)²) = √(9 + 16) = √(25) = 5"}, {"5"}},
-        {solveModulus, kPureModulus, {"|0 + j7| = √(0² + 7²) = √(0 + 49) = √(49) = 7"}, {"7"}},
-        {solveMultiply,
+        {M::AddSubtract, kDifference, {"(−37 + j5) − (12 + j8) = (−37 − 12) + j(5 − 8) = −49 − j3"}, {"-49-j3"}},
+        {M::AddSubtract, kSum, {"(3 − j4) + (−2 + j4) = (3 + (−2)) + j(−4 + 4) = 1 + j0"}, {"1+j0"}},
+        {M::Modulus, kModulus, {"|3 − j4| = √(3² + (−4)²) = √(9 + 16) = √(25) = 5"}, {"5"}},
+        {M::Modulus, kPureModulus, {"|0 + j7| = √(0² + 7²) = √(0 + 49) = √(49) = 7"}, {"7"}},
+        {M::Multiply,
          kProduct,
          {"(2 + j1) · (−1 + j9) = 2 · (−1) + 2 · j9 + j1 · (−1) + j1 · j9", "= −2 + j18 − j1 + j² · 9", "j² = −1",
           "= −2 + j18 − j1 − 9", "= (−2 − 9) + j(18 − 1) = −11 + j17"},
          {"-11+j17"}},
-        {solveDivide,
+        {M::Divide,
          kQuotient,
          {"(2 + j1) / (−1 + j9) = ((2 + j1) · (−1 − j9)) / ((−1 + j9) · (−1 − j9))",
           "(2 + j1) · (−1 − j9) = 2 · (−1) + 2 · (−j9) + j1 · (−1) + j1 · (−j9)", "= −2 − j18 − j1 − j² · 9",
@@ -184,7 +197,7 @@ TEST(WorkedSolution, WorksEveryModeThroughWithTheTasksOwnNumbers) {
          {"7", "+ j (-19)", "82"}},
     };
     for (const auto& c : cases) {
-        const WorkedSolution solution = c.solve(c.task, {"x"});
+        const WorkedSolution solution = work(c.mode, c.task, TypedAnswer(c.task.fields.size(), "x"));
         EXPECT_EQ(lines(solution), c.steps) << c.task.shown.front();
         EXPECT_EQ(verbatimTexts(solution.result), c.result) << c.task.shown.front();
         EXPECT_EQ(verbatimTexts(solution.task), c.task.shown);
@@ -192,11 +205,11 @@ TEST(WorkedSolution, WorksEveryModeThroughWithTheTasksOwnNumbers) {
 }
 
 TEST(WorkedSolution, ShowsTheAnswerAsTypedAndCutsAFloodShort) {
-    EXPECT_EQ(readAloud(solveMultiply(kProduct, {"-1 + j1"}).typed), "-1 + j1");
+    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {"-1 + j1"}).typed), "-1 + j1");
     const std::string flood(100'000, '7');
-    EXPECT_EQ(readAloud(solveMultiply(kProduct, {flood}).typed), std::string(kShownTypedLength, '7') + "…");
-    EXPECT_EQ(readAloud(solveModulus(kModulus, {"äöüäöüäöüäöüäöüäöüäöüäöüä"}).typed), "äöüäöüäöüäöüäöüäöüäöüäöü…");
-    EXPECT_EQ(readAloud(solveDivide(kQuotient, {"12", "-3", ""}).typed), "(12 + j □) / (-3)");
+    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {flood}).typed), std::string(kShownTypedLength, '7') + "…");
+    EXPECT_EQ(readAloud(work(M::Modulus, kModulus, {"äöüäöüäöüäöüäöüäöüäöüäöüä"}).typed), "äöüäöüäöüäöüäöüäöüäöüäöü…");
+    EXPECT_EQ(readAloud(work(M::Divide, kQuotient, {"12", "-3", ""}).typed), "(12 + j □) / (-3)");
 }
 
 struct Expected {
@@ -212,97 +225,97 @@ TEST(Diagnosis, NamesTheMostSpecificFaultOfAnAnswer) {
     using P = AnswerPart;
     using S = FormSlip;
     const struct {
-        Solver solve;
-        TaskNumbers task;
+        ExerciseMode mode;
+        ExerciseTask task;
         TypedAnswer typed;
         Expected expected;
     } cases[] = {
         // (2 + j1)(−1 + j9) = −11 + j17; with j² = +1 it would be 7 + j17.
-        {solveMultiply, kProduct, {"-11+j17"}, {F::Right}},
-        {solveMultiply, kProduct, {""}, {F::Nothing}},
-        {solveMultiply, kProduct, {" "}, {F::Unreadable}},
-        {solveMultiply, kProduct, {"(2+j1)*(-1+j9)"}, {F::Unreadable}},
-        {solveMultiply, kProduct, {"(-11+j17)"}, {F::FormOnly, {}, S::Brackets}},
-        {solveMultiply, kProduct, {"-11 + j17"}, {F::FormOnly, {}, S::Blanks}},
-        {solveMultiply, kProduct, {"-11 + j18"}, {F::WrongParts, {P::Imaginary}}},
-        {solveMultiply, kProduct, {"-11+j(17)"}, {F::FormOnly, {}, S::Brackets}},
-        {solveMultiply, kProduct, {"-11+17j"}, {F::FormOnly, {}, S::UnitAfterNumber}},
-        {solveMultiply, kProduct, {"-11+18j"}, {F::WrongParts, {P::Imaginary}}},
-        {solveMultiply, kProduct, {"-11+17"}, {F::Unreadable}},
-        {solveMultiply, kProduct, {"-11+i17"}, {F::FormOnly, {}, S::UnitLetter}},
-        {solveMultiply, kProduct, {"-11+J17"}, {F::FormOnly, {}, S::UnitLetter}},
-        {solveMultiply, kProduct, {"-11+k17"}, {F::Unreadable}},
-        {solveMultiply, kProduct, {"-11+j017"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveMultiply, kProduct, {"-11+j170"}, {F::WrongParts, {P::Imaginary}}},
-        {solveMultiply, kProduct, {"-11.0+j17"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveMultiply, kProduct, {"−11+j17"}, {F::FormOnly, {}, S::Other}},
-        {solveMultiply, kProduct, {"7+j17"}, {F::JSquaredAsPlusOne}},
-        {solveMultiply, kProduct, {"7+j18"}, {F::WrongParts, {P::Real, P::Imaginary}}},
-        {solveMultiply, kProduct, {"17-j11"}, {F::PartsSwapped}},
-        {solveMultiply, kProduct, {"17+j11"}, {F::WrongParts, {P::Real, P::Imaginary}}},
-        {solveMultiply, kProduct, {"11+j17"}, {F::SignTurned, {P::Real}}},
-        {solveMultiply, kProduct, {"12+j17"}, {F::WrongParts, {P::Real}}},
-        {solveMultiply, kProduct, {"-11-j17"}, {F::SignTurned, {P::Imaginary}}},
-        {solveMultiply, kProduct, {"-11-j16"}, {F::WrongParts, {P::Imaginary}}},
+        {M::Multiply, kProduct, {"-11+j17"}, {F::Right}},
+        {M::Multiply, kProduct, {""}, {F::Nothing}},
+        {M::Multiply, kProduct, {" "}, {F::Unreadable}},
+        {M::Multiply, kProduct, {"(2+j1)*(-1+j9)"}, {F::Unreadable}},
+        {M::Multiply, kProduct, {"(-11+j17)"}, {F::FormOnly, {}, S::Brackets}},
+        {M::Multiply, kProduct, {"-11 + j17"}, {F::FormOnly, {}, S::Blanks}},
+        {M::Multiply, kProduct, {"-11 + j18"}, {F::WrongParts, {P::Imaginary}}},
+        {M::Multiply, kProduct, {"-11+j(17)"}, {F::FormOnly, {}, S::Brackets}},
+        {M::Multiply, kProduct, {"-11+17j"}, {F::FormOnly, {}, S::UnitAfterNumber}},
+        {M::Multiply, kProduct, {"-11+18j"}, {F::WrongParts, {P::Imaginary}}},
+        {M::Multiply, kProduct, {"-11+17"}, {F::Unreadable}},
+        {M::Multiply, kProduct, {"-11+i17"}, {F::FormOnly, {}, S::UnitLetter}},
+        {M::Multiply, kProduct, {"-11+J17"}, {F::FormOnly, {}, S::UnitLetter}},
+        {M::Multiply, kProduct, {"-11+k17"}, {F::Unreadable}},
+        {M::Multiply, kProduct, {"-11+j017"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::Multiply, kProduct, {"-11+j170"}, {F::WrongParts, {P::Imaginary}}},
+        {M::Multiply, kProduct, {"-11.0+j17"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::Multiply, kProduct, {"−11+j17"}, {F::FormOnly, {}, S::Other}},
+        {M::Multiply, kProduct, {"7+j17"}, {F::JSquaredAsPlusOne}},
+        {M::Multiply, kProduct, {"7+j18"}, {F::WrongParts, {P::Real, P::Imaginary}}},
+        {M::Multiply, kProduct, {"17-j11"}, {F::PartsSwapped}},
+        {M::Multiply, kProduct, {"17+j11"}, {F::WrongParts, {P::Real, P::Imaginary}}},
+        {M::Multiply, kProduct, {"11+j17"}, {F::SignTurned, {P::Real}}},
+        {M::Multiply, kProduct, {"12+j17"}, {F::WrongParts, {P::Real}}},
+        {M::Multiply, kProduct, {"-11-j17"}, {F::SignTurned, {P::Imaginary}}},
+        {M::Multiply, kProduct, {"-11-j16"}, {F::WrongParts, {P::Imaginary}}},
         // (3 − j4) + (−2 + j4) = 1 + j0.
-        {solveAddSubtract, kSum, {"1"}, {F::FormOnly, {}, S::MissingPart}},
-        {solveAddSubtract, kSum, {"1+j1"}, {F::WrongParts, {P::Imaginary}}},
-        {solveAddSubtract, kSum, {"1-j0"}, {F::FormOnly, {}, S::Other}},
-        {solveAddSubtract, kSum, {"-1+j0"}, {F::SignTurned, {P::Real}}},
-        {solveAddSubtract, kSum, {"0+j1"}, {F::PartsSwapped}},
-        {solveAddSubtract, kSum, {"j1"}, {F::PartsSwapped}},
+        {M::AddSubtract, kSum, {"1"}, {F::FormOnly, {}, S::MissingPart}},
+        {M::AddSubtract, kSum, {"1+j1"}, {F::WrongParts, {P::Imaginary}}},
+        {M::AddSubtract, kSum, {"1-j0"}, {F::FormOnly, {}, S::Other}},
+        {M::AddSubtract, kSum, {"-1+j0"}, {F::SignTurned, {P::Real}}},
+        {M::AddSubtract, kSum, {"0+j1"}, {F::PartsSwapped}},
+        {M::AddSubtract, kSum, {"j1"}, {F::PartsSwapped}},
         // (−37 + j5) − (12 + j8) = −49 − j3.
-        {solveAddSubtract, kDifference, {"-j3-49"}, {F::FormOnly, {}, S::Other}},
-        {solveAddSubtract, kDifference, {"+-49-j3"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveAddSubtract, kDifference, {"-49-j3-j1"}, {F::Unreadable}},
+        {M::AddSubtract, kDifference, {"-j3-49"}, {F::FormOnly, {}, S::Other}},
+        {M::AddSubtract, kDifference, {"+-49-j3"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::AddSubtract, kDifference, {"-49-j3-j1"}, {F::Unreadable}},
         // |3 − j4| = √25 = 5.
-        {solveModulus, kModulus, {"25"}, {F::RootMissing}},
-        {solveModulus, kModulus, {"24"}, {F::WrongParts, {P::Modulus}}},
-        {solveModulus, kModulus, {"-5"}, {F::SignTurned, {P::Modulus}}},
-        {solveModulus, kModulus, {"-4"}, {F::WrongParts, {P::Modulus}}},
-        {solveModulus, kModulus, {"5.0"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveModulus, kModulus, {"5,0"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveModulus, kModulus, {"5.5"}, {F::WrongParts, {P::Modulus}}},
-        {solveModulus, kModulus, {"0.5"}, {F::WrongParts, {P::Modulus}}},
-        {solveModulus, kModulus, {"+5"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveModulus, kModulus, {" 5"}, {F::FormOnly, {}, S::Blanks}},
-        {solveModulus, kModulus, {"5+j0"}, {F::FormOnly, {}, S::Other}},
-        {solveModulus, kModulus, {"√25"}, {F::Unreadable}},
+        {M::Modulus, kModulus, {"25"}, {F::RootMissing}},
+        {M::Modulus, kModulus, {"24"}, {F::WrongParts, {P::Modulus}}},
+        {M::Modulus, kModulus, {"-5"}, {F::SignTurned, {P::Modulus}}},
+        {M::Modulus, kModulus, {"-4"}, {F::WrongParts, {P::Modulus}}},
+        {M::Modulus, kModulus, {"5.0"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::Modulus, kModulus, {"5,0"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::Modulus, kModulus, {"5.5"}, {F::WrongParts, {P::Modulus}}},
+        {M::Modulus, kModulus, {"0.5"}, {F::WrongParts, {P::Modulus}}},
+        {M::Modulus, kModulus, {"+5"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::Modulus, kModulus, {" 5"}, {F::FormOnly, {}, S::Blanks}},
+        {M::Modulus, kModulus, {"5+j0"}, {F::FormOnly, {}, S::Other}},
+        {M::Modulus, kModulus, {"√25"}, {F::Unreadable}},
         // (2 + j1) / (−1 + j9) = (7 − j19) / 82; the divisor itself gives −11 + j17, j² = +1 gives −11 and −80.
-        {solveDivide, kQuotient, {"7", "82", "-19"}, {F::Right}},
-        {solveDivide, kQuotient, {"", "", ""}, {F::Nothing}},
-        {solveDivide, kQuotient, {"", "", "0"}, {F::Unreadable}},
-        {solveDivide, kQuotient, {"7", "", "-19"}, {F::Unreadable}},
-        {solveDivide, kQuotient, {"7", "0", "-19"}, {F::WrongParts, {P::Denominator}}},
-        {solveDivide, kQuotient, {"+7", "82", "-19"}, {F::FormOnly, {}, S::NumberForm}},
-        {solveDivide, kQuotient, {"7", "82", "-j19"}, {F::FormOnly, {}, S::Other}},
-        {solveDivide, kQuotient, {"14", "164", "-38"}, {F::FormOnly, {}, S::Other, true}},
-        {solveDivide,
+        {M::Divide, kQuotient, {"7", "82", "-19"}, {F::Right}},
+        {M::Divide, kQuotient, {"", "", ""}, {F::Nothing}},
+        {M::Divide, kQuotient, {"", "", "0"}, {F::Unreadable}},
+        {M::Divide, kQuotient, {"7", "", "-19"}, {F::Unreadable}},
+        {M::Divide, kQuotient, {"7", "0", "-19"}, {F::WrongParts, {P::Denominator}}},
+        {M::Divide, kQuotient, {"+7", "82", "-19"}, {F::FormOnly, {}, S::NumberForm}},
+        {M::Divide, kQuotient, {"7", "82", "-j19"}, {F::FormOnly, {}, S::Other}},
+        {M::Divide, kQuotient, {"14", "164", "-38"}, {F::FormOnly, {}, S::Other, true}},
+        {M::Divide,
          kQuotient,
          {"14", "164", "-39"},
          {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator, P::Denominator}}},
-        {solveDivide, kQuotient, {"-11", "82", "17"}, {F::DivisorNotConjugated}},
-        {solveDivide, kQuotient, {"-11", "82", "16"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
-        {solveDivide, kQuotient, {"-11", "82", "-19"}, {F::JSquaredAsPlusOne}},
-        {solveDivide, kQuotient, {"7", "-80", "-19"}, {F::JSquaredAsPlusOne}},
-        {solveDivide, kQuotient, {"-11", "82", "-18"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
-        {solveDivide, kQuotient, {"-19", "82", "7"}, {F::PartsSwapped}},
-        {solveDivide,
+        {M::Divide, kQuotient, {"-11", "82", "17"}, {F::DivisorNotConjugated}},
+        {M::Divide, kQuotient, {"-11", "82", "16"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
+        {M::Divide, kQuotient, {"-11", "82", "-19"}, {F::JSquaredAsPlusOne}},
+        {M::Divide, kQuotient, {"7", "-80", "-19"}, {F::JSquaredAsPlusOne}},
+        {M::Divide, kQuotient, {"-11", "82", "-18"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
+        {M::Divide, kQuotient, {"-19", "82", "7"}, {F::PartsSwapped}},
+        {M::Divide,
          kQuotient,
          {"-19", "81", "7"},
          {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator, P::Denominator}}},
-        {solveDivide, kQuotient, {"-7", "82", "-19"}, {F::SignTurned, {P::RealNumerator}}},
-        {solveDivide, kQuotient, {"7", "-82", "-19"}, {F::SignTurned, {P::Denominator}}},
-        {solveDivide, kQuotient, {"-7", "82", "19"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
+        {M::Divide, kQuotient, {"-7", "82", "-19"}, {F::SignTurned, {P::RealNumerator}}},
+        {M::Divide, kQuotient, {"7", "-82", "-19"}, {F::SignTurned, {P::Denominator}}},
+        {M::Divide, kQuotient, {"-7", "82", "19"}, {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator}}},
         // (2 + j4) / (1 + j1) = (6 + j2) / 2: the reduced fraction has the value but not the form.
-        {solveDivide, kReducible, {"3", "1", "1"}, {F::FormOnly, {}, S::Other, true}},
-        {solveDivide,
+        {M::Divide, kReducible, {"3", "1", "1"}, {F::FormOnly, {}, S::Other, true}},
+        {M::Divide,
          kReducible,
          {"3", "1", "3"},
          {F::WrongParts, {P::RealNumerator, P::ImaginaryNumerator, P::Denominator}}},
     };
     for (const auto& c : cases) {
-        const Diagnosis diagnosis = c.solve(c.task, c.typed).diagnosis;
+        const Diagnosis diagnosis = work(c.mode, c.task, c.typed).diagnosis;
         const std::string typed = c.typed.front() + (c.typed.size() > 1 ? " " + c.typed[1] + " " + c.typed[2] : "");
         EXPECT_EQ(diagnosis.finding, c.expected.finding) << typed;
         EXPECT_EQ(diagnosis.parts, c.expected.parts) << typed;
@@ -311,13 +324,13 @@ TEST(Diagnosis, NamesTheMostSpecificFaultOfAnAnswer) {
             EXPECT_EQ(diagnosis.reducedFraction, c.expected.reduced) << typed;
         }
     }
-    EXPECT_EQ(readAloud(solveModulus(kModulus, {"25"}).diagnosis.detail), "√(25) = 5");
+    EXPECT_EQ(readAloud(work(M::Modulus, kModulus, {"25"}).diagnosis.detail), "√(25) = 5");
 }
 
 TEST(Diagnosis, NamesTheFormThatIsAskedFor) {
-    EXPECT_EQ(solveAddSubtract(kSum, {"?"}).diagnosis.form, AnswerForm::Cartesian);
-    EXPECT_EQ(solveModulus(kModulus, {"?"}).diagnosis.form, AnswerForm::WholeNumber);
-    EXPECT_EQ(solveDivide(kQuotient, {"?", "?", "?"}).diagnosis.form, AnswerForm::Fraction);
+    EXPECT_EQ(work(M::AddSubtract, kSum, {"?"}).diagnosis.form, AnswerForm::Cartesian);
+    EXPECT_EQ(work(M::Modulus, kModulus, {"?"}).diagnosis.form, AnswerForm::WholeNumber);
+    EXPECT_EQ(work(M::Divide, kQuotient, {"?", "?", "?"}).diagnosis.form, AnswerForm::Fraction);
 }
 
 // A chain's steps follow on from each other; every side equals the next.
@@ -342,40 +355,70 @@ void expectEveryStepHolds(const WorkedSolution& solution, Value result, const st
     EXPECT_LT(std::abs(chainEnd[0] - result), 1e-9) << task << ": the calculation ends in the result";
 }
 
+// The value of a task's answer, worked out here with std::complex: the sum, difference, modulus, product or quotient.
+Value answerValue(const TaskNumbers& numbers) {
+    const Value a(numbers.first.re, numbers.first.im), b(numbers.second.re, numbers.second.im);
+    switch (numbers.operation) {
+    case Operation::Add:
+        return a + b;
+    case Operation::Subtract:
+        return a - b;
+    case Operation::Modulus:
+        return std::abs(a);
+    case Operation::Multiply:
+        return a * b;
+    case Operation::Divide:
+        return a / b;
+    }
+    return {};
+}
+
+std::vector<std::string> sorted(std::vector<std::string> texts) {
+    std::ranges::sort(texts);
+    return texts;
+}
+
 TEST(WorkedSolution, EveryStepOfThousandsOfDrawnTasksHoldsAndEndsInTheVerdictsAnswer) {
     RandomSource source(20261207);
-    const std::pair<ExerciseTask (*)(RawValueSource&), Solver> modes[] = {
-        {makeAddSubtractTask, solveAddSubtract}, {makeModulusTask, solveModulus}, {makeMultiplyTask, solveMultiply}};
-    for (const auto& [make, solve] : modes) {
+    for (const ModeLogic& logic : modeLogics()) {
         for (int i = 0; i < 3000; ++i) {
-            const ExerciseTask task = make(source);
-            const WorkedSolution solution = solve(task.numbers, {task.expectedAnswer});
-            ASSERT_EQ(verbatimTexts(solution.task), std::vector{task.taskText});
-            ASSERT_EQ(verbatimTexts(solution.result), std::vector{task.expectedAnswer}) << task.taskText;
-            const std::optional<ReadValue> expected = readComplex(task.expectedAnswer);
-            ASSERT_TRUE(expected) << task.expectedAnswer;
-            expectEveryStepHolds(solution, Value(expected->re, expected->im), task.taskText);
-            EXPECT_EQ(solution.diagnosis.finding, Finding::Right) << task.taskText;
-            const WorkedSolution wrong = solve(task.numbers, {task.expectedAnswer + "1"});
-            EXPECT_NE(wrong.diagnosis.finding, Finding::Right) << task.taskText;
+            const ExerciseTask task = logic.makeTask(source);
+            const std::string named = task.shown.at(0);
+            TypedAnswer right, shown;
+            for (const AnswerField& field : task.fields) {
+                right.push_back(field.expected);
+                shown.push_back(field.shown);
+            }
+            const WorkedSolution solution = workThrough(logic, task, judge(logic, task, right));
+            ASSERT_EQ(verbatimTexts(solution.task), task.shown);
+            ASSERT_EQ(sorted(verbatimTexts(solution.result)), sorted(shown)) << named;
+            expectEveryStepHolds(solution, answerValue(task.numbers), named);
+            EXPECT_EQ(solution.diagnosis.finding, Finding::Right) << named;
+            EXPECT_TRUE(solution.explanation.empty()) << named;
+            TypedAnswer slipped = right;
+            slipped.back() += "1";
+            const Judgement wrong = judge(logic, task, slipped);
+            EXPECT_NE(wrong.diagnosis.finding, Finding::Right) << named;
+            EXPECT_FALSE(workThrough(logic, task, wrong).explanation.empty()) << named;
         }
     }
-    for (int i = 0; i < 3000; ++i) {
-        const DivisionTask task = makeDivisionTask(source);
-        const DivisionAnswerTexts texts =
-            correctDivisionTexts(task.realNumerator, task.denominator, task.imagNumerator);
-        const TypedAnswer right{std::to_string(task.realNumerator), std::to_string(task.denominator),
-                                std::to_string(task.imagNumerator)};
-        const WorkedSolution solution = solveDivide(numbersOf(task), right);
-        ASSERT_EQ(verbatimTexts(solution.task), (std::vector{task.dividend.text, task.divisor.text}));
-        ASSERT_EQ(verbatimTexts(solution.result),
-                  (std::vector{texts.realNumerator, texts.imagNumerator, texts.denominator}));
-        const Value quotient = Value(task.realNumerator, task.imagNumerator) / double(task.denominator);
-        expectEveryStepHolds(solution, quotient, task.dividend.text + " /" + task.divisor.text);
-        EXPECT_EQ(solution.diagnosis.finding, Finding::Right);
-        const WorkedSolution wrong = solveDivide(numbersOf(task), {right[0], right[1] + "1", right[2]});
-        EXPECT_NE(wrong.diagnosis.finding, Finding::Right);
+}
+
+// Every form the lenient reader of answers takes, and what it does not.
+TEST(AnswerReading, ReadsTheFormsAStudentWritesAndNothingElse) {
+    const std::pair<std::string, ReadValue> readable[] = {
+        {"3+j4", {3, 4}},         {"3 + j4", {3, 4}}, {"(3+j4)", {3, 4}},     {"3+4j", {3, 4}},
+        {"3+i4", {3, 4}},         {"3+J4", {3, 4}},   {"3+j(-4)", {3, -4}},   {"3\u22124j", {3, -4}},
+        {"3\u2013j4", {3, -4}},   {"3+j*4", {3, 4}},  {"3+j\u00B74", {3, 4}}, {"3\u00A0+\u00A0j4", {3, 4}},
+        {"+03,0+j4", {3, 4}},     {"7", {7, 0}},      {"-j12", {0, -12}},     {"j4+3", {3, 4}},
+        {"2.5-j0,5", {2.5, -0.5}}};
+    for (const auto& [typed, value] : readable) {
+        const std::optional<ReadValue> read = readComplex(typed);
+        ASSERT_TRUE(read) << typed;
+        EXPECT_EQ(*read, value) << typed;
     }
+    for (const std::string typed : {"", " ", "x", "3+j4+j1", "3+4+j1", "3+j4j", "√25", "3/4", "3+j4)"})
+        EXPECT_FALSE(readComplex(typed)) << typed;
 }
 
 }  // namespace

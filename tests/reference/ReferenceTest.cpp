@@ -9,12 +9,10 @@
 #include "app/MainMenuDialog.h"
 #include "dialogkit/Language.h"
 #include "dialogkit/ProgramState.h"
-#include "logic/DivisionTask.h"
-#include "logic/ExerciseTask.h"
+#include "logic/ModeLogic.h"
 #include "screens/ExerciseModes.h"
+#include "screens/ExerciseScreen.h"
 #include "screens/Loesungsweg.h"
-#include "screens/Rechnen1.h"
-#include "screens/Rechnen2.h"
 #include "screens/RulePages.h"
 #include "screens/RulesMenu.h"
 #include "tests/support/ScreenTesting.h"
@@ -47,13 +45,12 @@ std::unique_ptr<QWidget> shown() {
 }
 
 // An exercise screen opened in `mode` and answered: "right" stands for the right answer, nothing for no answer.
-template <class Screen>
 std::unique_ptr<QWidget> answered(ExerciseMode mode, QStringList typed = {}) {
     prepareExercise(mode);
-    auto screen = std::make_unique<Screen>();
+    std::unique_ptr<ExerciseScreen> screen = exerciseModeRow(mode)->makeScreen(nullptr);
     showAndPaint(*screen);
     if (typed == QStringList{"right"})
-        typed = rightAnswerShownOn(*screen);
+        typed = rightAnswerOn(*screen);
     for (qsizetype i = 0; i < typed.size(); ++i) {
         QTest::keyClicks(screen->focusWidget(), typed[i]);
         if (i + 1 < typed.size())
@@ -68,10 +65,9 @@ std::unique_ptr<QWidget> answered(ExerciseMode mode, QStringList typed = {}) {
 // The worked solution of the task an exercise screen of `mode` opens with, for an answer made from its numbers.
 std::unique_ptr<QWidget> workedSolution(ExerciseMode mode, TypedAnswer (*typed)(const TaskNumbers& task)) {
     prepareExercise(mode);
-    RandomSource& source = programState().random;
-    const ExerciseModeRow& row = *exerciseModeRow(mode);
-    const TaskNumbers task = row.makeTask ? row.makeTask(source).numbers : numbersOf(makeDivisionTask(source));
-    auto page = std::make_unique<Loesungsweg>(row.solve(task, typed(task)));
+    const ModeLogic& logic = *modeLogic(mode);
+    const ExerciseTask task = logic.makeTask(programState().random);
+    auto page = std::make_unique<Loesungsweg>(workThrough(logic, task, judge(logic, task, typed(task.numbers))));
     showAndPaint(*page);
     return page;
 }
@@ -139,11 +135,11 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     State{"page-addition", shown<Addition>, true},
     State{"page-multiplikation", shown<Multiplikatioin>, true},
     State{"page-division", shown<Division>, true},
-    State{"rechnen1-addsubtract-open", [] { return answered<Rechnen1>(M::AddSubtract); }, false},
-    State{"rechnen1-modulus-right", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
-    State{"rechnen1-multiply-wrong", [] { return answered<Rechnen1>(M::Multiply, {"-1+j1"}); }, true},
-    State{"rechnen2-right", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
-    State{"rechnen2-wrong", [] { return answered<Rechnen2>(M::Divide, {"12", "-3", "0"}); }, true},
+    State{"rechnen1-addsubtract-open", [] { return answered(M::AddSubtract); }, false},
+    State{"rechnen1-modulus-right", [] { return answered(M::Modulus, {"right"}); }, false},
+    State{"rechnen1-multiply-wrong", [] { return answered(M::Multiply, {"-1+j1"}); }, true},
+    State{"rechnen2-right", [] { return answered(M::Divide, {"right"}); }, false},
+    State{"rechnen2-wrong", [] { return answered(M::Divide, {"12", "-3", "0"}); }, true},
     State{"loesungsweg-addsubtract", [] { return workedSolution(M::AddSubtract, withBlanks); }, true},
     State{"loesungsweg-modulus", [] { return workedSolution(M::Modulus, sumOfSquares); }, true},
     State{"loesungsweg-multiply", [] { return workedSolution(M::Multiply, jSquaredPlusOne); }, true},
@@ -152,10 +148,10 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     State{"about-en", shown<AboutDialog>, false},
     State{"rules-menu-en", shown<Regeln>, false},
     State{"page-definition-en", shown<Definition>, true},
-    State{"rechnen1-addsubtract-wrong-en", [] { return answered<Rechnen1>(M::AddSubtract, {"1+j1"}); }, true},
-    State{"rechnen1-modulus-right-en", [] { return answered<Rechnen1>(M::Modulus, {"right"}); }, false},
-    State{"rechnen2-wrong-en", [] { return answered<Rechnen2>(M::Divide, {"12", "-3", "0"}); }, true},
-    State{"rechnen2-right-en", [] { return answered<Rechnen2>(M::Divide, {"right"}); }, false},
+    State{"rechnen1-addsubtract-wrong-en", [] { return answered(M::AddSubtract, {"1+j1"}); }, true},
+    State{"rechnen1-modulus-right-en", [] { return answered(M::Modulus, {"right"}); }, false},
+    State{"rechnen2-wrong-en", [] { return answered(M::Divide, {"12", "-3", "0"}); }, true},
+    State{"rechnen2-right-en", [] { return answered(M::Divide, {"right"}); }, false},
     State{"loesungsweg-addsubtract-en", [] { return workedSolution(M::AddSubtract, withBlanks); }, true},
     State{"loesungsweg-modulus-en", [] { return workedSolution(M::Modulus, sumOfSquares); }, true},
     State{"loesungsweg-multiply-en", [] { return workedSolution(M::Multiply, jSquaredPlusOne); }, true},

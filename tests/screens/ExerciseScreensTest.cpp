@@ -6,8 +6,7 @@
 
 #include "dialogkit/Announcement.h"
 #include "dialogkit/ProgramState.h"
-#include "logic/DivisionTask.h"
-#include "logic/ExerciseTask.h"
+#include "logic/ModeLogic.h"
 #include "resources/templates/Rechnen1Template.h"
 #include "resources/templates/Rechnen2Template.h"
 #include "screens/ExerciseModes.h"
@@ -43,19 +42,6 @@ namespace {
 namespace r1 = rechnen1;
 namespace r2 = rechnen2;
 
-// The ids of what the tests touch on either screen.
-struct Ids {
-    int compute, newTask, reset, rule, task;
-    std::vector<int> inputs;
-    int workedSolution;
-};
-const Ids kFirstIds{r1::ComputeButton, r1::NewTaskButton, r1::ResetButton,         r1::RuleButton,
-                    r1::TaskField,     {r1::AnswerField}, r1::WorkedSolutionButton};
-const Ids kSecondIds{r2::ComputeButton,       r2::NewTaskButton,
-                     r2::ResetButton,         r2::RuleButton,
-                     r2::DividendField,       {r2::RealNumeratorInput, r2::DenominatorInput, r2::ImagNumeratorInput},
-                     r2::WorkedSolutionButton};
-
 class ExerciseScreenTest : public ScreenTest {
 protected:
     // Opens the screen of `mode` as the main menu does, after it has seeded the source and reset the tally.
@@ -63,34 +49,34 @@ protected:
         prepareExercise(mode);
         reopen();
     }
+    // A new opening of the current mode's screen, as "Üben" makes it.
     void reopen() {
-        const bool division = programState().currentMode == ExerciseMode::Divide;
-        ids = division ? kSecondIds : kFirstIds;
         screen.reset();
-        screen = division ? std::unique_ptr<ExerciseScreen>(new Rechnen2) : std::make_unique<Rechnen1>();
+        screen = exerciseModeRow(programState().currentMode)->makeScreen(nullptr);
         showAndPaint(*screen);
     }
+    const ExerciseScreen::SharedControls& ids() const { return screen->controls(); }
     QLineEdit* field(int id) const { return screen->control<QLineEdit>(id); }
     QString text(int id) const { return field(id)->text(); }
     QWidget* focus() const { return screen->focusWidget(); }
     void click(int id) { QTest::mouseClick(screen->control(id), Qt::LeftButton); }
     void fill(const QStringList& texts) {
-        for (std::size_t i = 0; i < ids.inputs.size(); ++i)
-            field(ids.inputs[i])->setText(texts.value(static_cast<qsizetype>(i)));
+        for (std::size_t i = 0; i < ids().answers.size(); ++i)
+            field(ids().answers[i])->setText(texts.value(static_cast<qsizetype>(i)));
     }
     // Types into every input, as a student who selects what it holds first, and presses Enter in the last one.
     void answer(const QStringList& typed) {
-        for (std::size_t i = 0; i < ids.inputs.size(); ++i) {
-            field(ids.inputs[i])->setFocus();
-            field(ids.inputs[i])->selectAll();
-            QTest::keyClicks(field(ids.inputs[i]), typed.value(static_cast<qsizetype>(i)));
+        for (std::size_t i = 0; i < ids().answers.size(); ++i) {
+            field(ids().answers[i])->setFocus();
+            field(ids().answers[i])->selectAll();
+            QTest::keyClicks(field(ids().answers[i]), typed.value(static_cast<qsizetype>(i)));
         }
         QTest::keyClick(focus(), Qt::Key_Return);
     }
     QStringList counts() const {
         return {text(r1::RightCountField), text(r1::WrongCountField), text(r1::PercentField)};  // same on both
     }
-    QStringList rightAnswer() const { return rightAnswerShownOn(*screen); }
+    QStringList rightAnswer() const { return rightAnswerOn(*screen); }
     // Another window takes the screen's place on top for a moment, as a window dragged over it does.
     void coverAndUncover() {
         QDialog cover(screen.get());
@@ -105,11 +91,9 @@ protected:
     }
     std::string nextTask() const {
         RandomSource copy = programState().random;
-        const ExerciseModeRow& row = *exerciseModeRow(programState().currentMode);
-        return row.makeTask ? row.makeTask(copy).taskText : makeDivisionTask(copy).dividend.text;
+        return modeLogic(programState().currentMode)->makeTask(copy).shown.front();
     }
 
-    Ids ids;
     std::unique_ptr<ExerciseScreen> screen;
 };
 
@@ -134,51 +118,51 @@ TEST_P(BothScreens, CountEveryCheckAlsoTwiceOnADoubleClickKeepTheCountsOnANewTas
     EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
     const std::string next = nextTask();
     answer(rightAnswer());
-    EXPECT_EQ(text(ids.task).toStdString(), next);
+    EXPECT_EQ(text(ids().task).toStdString(), next);
     EXPECT_EQ(counts(), QStringList({"2", "1", "67 Prozent richtig"}));
-    for (const auto& [button, countsAfter] : {std::pair{ids.newTask, QStringList{"2", "2", "50 Prozent richtig"}},
-                                              std::pair{ids.reset, QStringList{"0", "0", "0 Prozent richtig"}}}) {
+    for (const auto& [button, countsAfter] : {std::pair{ids().newTask, QStringList{"2", "2", "50 Prozent richtig"}},
+                                              std::pair{ids().reset, QStringList{"0", "0", "0 Prozent richtig"}}}) {
         answer({QStringLiteral("x")});
         const std::string following = nextTask();
         click(button);
         EXPECT_EQ(counts(), countsAfter);
-        EXPECT_EQ(text(ids.task).toStdString(), following);
+        EXPECT_EQ(text(ids().task).toStdString(), following);
         for (QLineEdit* shown : screen->findChildren<QLineEdit*>()) {  // no verdict and no correct answer left
-            const bool result = shown->isReadOnly() && shown != field(ids.task) && shown != field(r2::DivisorField);
+            const bool result = shown->isReadOnly() && shown != field(ids().task) && shown != field(r2::DivisorField);
             EXPECT_TRUE(!result || shown->text().isEmpty()) << shown->accessibleName().toStdString();
         }
-        EXPECT_EQ(focus(), field(ids.inputs[0]));
+        EXPECT_EQ(focus(), field(ids().answers[0]));
     }
     // A double click on "Berechnen" checks twice: the second time the emptied inputs against the new task.
     fill(rightAnswer());
-    QTest::mouseClick(screen->control(ids.compute), Qt::LeftButton);
-    QTest::mouseDClick(screen->control(ids.compute), Qt::LeftButton);  // a second press, as Qt delivers it
-    QTest::mouseRelease(screen->control(ids.compute), Qt::LeftButton);
+    QTest::mouseClick(screen->control(ids().compute), Qt::LeftButton);
+    QTest::mouseDClick(screen->control(ids().compute), Qt::LeftButton);  // a second press, as Qt delivers it
+    QTest::mouseRelease(screen->control(ids().compute), Qt::LeftButton);
     EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
 }
 
 TEST_P(BothScreens, OpenTheRulePageOfTheirModeOnAltROrAClickAndReturnTheFocusToTheFirstInput) {
     answer({QStringLiteral("7")});
-    const QString task = text(ids.task);
-    screen->control(ids.compute)->setFocus();
+    const QString task = text(ids().task);
+    screen->control(ids().compute)->setFocus();
     EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_R, Qt::AltModifier); }),
               GetParam().rulePage);
-    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids.rule); }), GetParam().rulePage);
-    EXPECT_EQ(text(ids.task), task);
-    EXPECT_EQ(focus(), field(ids.inputs[0]));
+    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids().rule); }), GetParam().rulePage);
+    EXPECT_EQ(text(ids().task), task);
+    EXPECT_EQ(focus(), field(ids().answers[0]));
 }
 
 TEST_P(BothScreens, PressNewTaskAndResetOnAltNAndAltAFromAnywhereAndNameTheKeys) {
     answer({QStringLiteral("x")});
-    const QString task = text(ids.task);
-    QTest::keyClick(field(ids.inputs.back()), Qt::Key_N, Qt::AltModifier);
-    EXPECT_NE(text(ids.task), task);
+    const QString task = text(ids().task);
+    QTest::keyClick(field(ids().answers.back()), Qt::Key_N, Qt::AltModifier);
+    EXPECT_NE(text(ids().task), task);
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
-    screen->control(ids.compute)->setFocus();
+    screen->control(ids().compute)->setFocus();
     QTest::keyClick(focus(), Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(counts(), QStringList({"0", "0", "0 Prozent richtig"}));
     for (const auto& [button, key] :
-         {std::pair{ids.newTask, "N"}, {ids.reset, "A"}, {ids.rule, "R"}, {ids.workedSolution, "L"}}) {
+         {std::pair{ids().newTask, "N"}, {ids().reset, "A"}, {ids().rule, "R"}, {ids().workedSolution, "L"}}) {
         EXPECT_EQ(screen->control(button)->toolTip(), QStringLiteral("Tastenkürzel: Alt+") + key);
         EXPECT_EQ(screen->control(button)->accessibleDescription(), QStringLiteral("Tastenkürzel: Alt+") + key);
     }
@@ -202,7 +186,7 @@ bool opensAScreen(QWidget* below, const std::function<void()>& trigger) {
 
 TEST_P(BothScreens, OfferTheWorkedSolutionFromAWrongAnswerUntilTheNextTaskAndNeverBefore) {
     const auto offered = [this](const char* when) {
-        const bool enabled = screen->control(ids.workedSolution)->isEnabled();
+        const bool enabled = screen->control(ids().workedSolution)->isEnabled();
         const bool opens = opensAScreen(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier); });
         EXPECT_EQ(opens, enabled) << when << ": Alt+L opens the page exactly while the button is enabled";
         return enabled;
@@ -214,13 +198,12 @@ TEST_P(BothScreens, OfferTheWorkedSolutionFromAWrongAnswerUntilTheNextTaskAndNev
     EXPECT_TRUE(offered("after a second wrong answer"));
     answer(rightAnswer());
     EXPECT_FALSE(offered("after the right answer"));
-    for (int button : {ids.newTask, ids.reset}) {
+    for (int button : {ids().newTask, ids().reset}) {
         answer({QStringLiteral("x")});
         click(button);
         EXPECT_FALSE(offered("with the next task"));
     }
     answer({QStringLiteral("x")});
-    programState().firstTaskShown = false;
     reopen();
     EXPECT_FALSE(offered("on a new opening"));
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"})) << "the page counts nothing";
@@ -249,7 +232,7 @@ TEST_P(BothScreens, OpenTheWorkedSolutionOnAltLOrAClickAndReturnOnEscapeAsTheyWe
     EXPECT_EQ(textsAfter, texts);
     EXPECT_EQ(focus(), focusBefore);
     EXPECT_EQ(screenImage(*screen), before);
-    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids.workedSolution); }),
+    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids().workedSolution); }),
               QStringLiteral("Loesungsweg"));
     EXPECT_EQ(focus(), focusBefore) << "a click leaves the focus where it was";
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
@@ -275,18 +258,16 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
     long right = 0, wrong = 0;
     [[maybe_unused]] long steadyMemory = 0;
     for (int check = 0; check < checks; ++check) {
-        if (check % 500 == 499) {  // closed and opened again from the main menu
-            programState().firstTaskShown = false;
+        if (check % 500 == 499)  // closed and opened again from the main menu
             reopen();
-        }
         if (check == checks / 2)
-            classOfScreenOpenedBy(screen.get(), [this] { screen->control<QPushButton>(ids.rule)->click(); });
+            classOfScreenOpenedBy(screen.get(), [this] { screen->control<QPushButton>(ids().rule)->click(); });
         if (check % 700 == 699) {
-            screen->control<QPushButton>(ids.reset)->click();
+            screen->control<QPushButton>(ids().reset)->click();
             right = wrong = 0;
         }
         if (check % 37 == 36)
-            screen->control<QPushButton>(ids.newTask)->click();
+            screen->control<QPushButton>(ids().newTask)->click();
         const QStringList due = rightAnswer();
         QStringList typed = due;
         QString& spoilt = typed[static_cast<qsizetype>(random() % due.size())];
@@ -295,9 +276,9 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
             spoilt = roll < 35 ? spoilt + QLatin1Char('0') : odd[std::min<unsigned>((roll - 35) / 4, 4)];
         fill(typed);
         bool isRight = true;  // whatever was typed, only the exact text of every input counts
-        for (std::size_t i = 0; i < ids.inputs.size(); ++i)
-            isRight = isRight && text(ids.inputs[i]) == due[static_cast<qsizetype>(i)];
-        screen->control<QPushButton>(ids.compute)->click();
+        for (std::size_t i = 0; i < ids().answers.size(); ++i)
+            isRight = isRight && text(ids().answers[i]) == due[static_cast<qsizetype>(i)];
+        screen->control<QPushButton>(ids().compute)->click();
         ++(isRight ? right : wrong);
         ASSERT_EQ(programState().tally.right(), double(right)) << "check " << check;
         ASSERT_EQ(programState().tally.wrong(), int(wrong)) << "check " << check;
@@ -316,7 +297,7 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
 
 // Alt with a letter that is no shortcut (in German or in English) types nothing; with a shortcut's letter it acts.
 TEST_P(BothScreens, AltWithALetterTypesNothingIntoAnInput) {
-    QLineEdit* input = field(ids.inputs.front());
+    QLineEdit* input = field(ids().answers.front());
     input->setFocus();
     QTest::keyClicks(input, QStringLiteral("12"));
     for (const Qt::Key letter : {Qt::Key_A, Qt::Key_S, Qt::Key_X, Qt::Key_Q, Qt::Key_J, Qt::Key_1})

@@ -6,6 +6,8 @@
 
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/Language.h"
+#include "logic/Explanation.h"
+#include "logic/ModeLogic.h"
 #include "resources/templates/LoesungswegTemplate.h"
 #include "screens/Loesungsweg.h"
 #include "tests/support/ScreenTesting.h"
@@ -20,24 +22,31 @@ namespace {
 // The tasks with the longest texts and numbers of each mode, answered with the widest text each screen takes.
 struct Longest {
     const char* name;
-    Solver solve;
-    TaskNumbers task;
+    ExerciseMode mode;
+    ExerciseTask task;
     TypedAnswer typed;
 };
 const std::string kFlood(100, 'W');
 const Longest kLongest[] = {
     {"AddSubtract",
-     solveAddSubtract,
-     {Operation::Subtract, {-100, -100}, {-100, 100}, {"[-100  -  j (-100)] - [-100  +  j (-100)]"}},
+     ExerciseMode::AddSubtract,
+     {{"[-100  -  j (-100)] - [-100  +  j (-100)]"},
+      {{"-200-j200", "-200-j200"}},
+      {Operation::Subtract, {-100, -100}, {100, 100}}},
      {kFlood}},
-    {"Modulus", solveModulus, {Operation::Modulus, {15, -8}, {}, {"15  -  j (8)"}}, {kFlood}},
+    {"Modulus",
+     ExerciseMode::Modulus,
+     {{"15  -  j (8)"}, {{"17", "17"}}, {Operation::Modulus, {15, -8}, {}}},
+     {kFlood}},
     {"Multiply",
-     solveMultiply,
-     {Operation::Multiply, {-10, -10}, {-10, -10}, {"[-10  +  j (-10)] * [-10  +  j (-10)]"}},
+     ExerciseMode::Multiply,
+     {{"[-10  +  j (-10)] * [-10  +  j (-10)]"}, {{"0+j200", "0+j200"}}, {Operation::Multiply, {-10, -10}, {-10, -10}}},
      {kFlood}},
     {"Divide",
-     solveDivide,
-     {Operation::Divide, {-10, -10}, {-10, -10}, {"  -10  +  j (-10)", "  -10  +  j (-10)"}},
+     ExerciseMode::Divide,
+     {{"  -10  +  j (-10)", "  -10  -  j (-10)"},
+      {{"-100", "-100"}, {"200", "200"}, {"-100", "+ j (-100)"}},
+      {Operation::Divide, {-10, 0}, {10, -10}}},
      {"WWWW", "WWWW", "WWWW"}},
 };
 
@@ -81,11 +90,13 @@ protected:
 
 TEST_P(EveryPage, ShowsEveryLineWholeInsideThePageAboveZurueck) {
     const Longest& longest = std::get<Longest>(GetParam());
-    const WorkedSolution solution = longest.solve(longest.task, longest.typed);
+    const ModeLogic& logic = *modeLogic(longest.mode);
+    const WorkedSolution solution = workThrough(logic, longest.task, judge(logic, longest.task, longest.typed));
     const QRect body = toPixels(loesungsweg::kBody);
     for (const Diagnosis& diagnosis : everyDiagnosis(solution.diagnosis.form)) {
         WorkedSolution said = solution;
         said.diagnosis = diagnosis;
+        said.explanation = explain(diagnosis, said.result);
         Loesungsweg page(said);
         page.show();
         QApplication::processEvents();

@@ -5,6 +5,7 @@
 
 #include "dialogkit/TemplateDialog.h"
 #include "logic/ExerciseMode.h"
+#include "screens/ExerciseScreen.h"
 
 #include <gtest/gtest.h>
 #include <QColor>
@@ -37,9 +38,8 @@ protected:
 // What the main menu has done before an exercise screen opens: a mode chosen, the tally reset, the source seeded.
 void prepareExercise(ExerciseMode mode, std::uint32_t seed = 2026);
 
-// The right answer to the task an exercise screen shows, worked out from the texts it shows: one text for the first
-// screen, three for the division screen.
-QStringList rightAnswerShownOn(const TemplateDialog& screen);
+// The texts an exercise screen accepts for the task it shows, one for each answer field.
+QStringList rightAnswerOn(const ExerciseScreen& screen);
 
 // The languages the program speaks, one code each ("de", "en"): German and each translation compiled in.
 QStringList programLanguages();
