@@ -103,7 +103,7 @@ ExplanationLine shows(MathTerm formula) { return {{}, std::move(formula)}; }
 
 }  // namespace
 
-std::vector<ExplanationLine> explain(const Diagnosis& diagnosis, const MathTerm& result) {
+std::vector<ExplanationLine> explainCartesian(const Diagnosis& diagnosis, const MathTerm& result) {
     const bool fraction = diagnosis.form == AnswerForm::Fraction;
     switch (diagnosis.finding) {
     case Finding::Right:

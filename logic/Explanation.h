@@ -7,8 +7,8 @@
 
 namespace tessaro {
 
-// The diagnosis in words, as a teacher says it under the calculation; `result` is the right answer as the verdict
-// shows it, written out where only the form was wrong.
-std::vector<ExplanationLine> explain(const Diagnosis& diagnosis, const MathTerm& result);
+// The diagnosis of an answer in the cartesian form in words, as a teacher says it under the calculation; `result` is
+// the right answer as the verdict shows it, written out where only the form was wrong.
+std::vector<ExplanationLine> explainCartesian(const Diagnosis& diagnosis, const MathTerm& result);
 
 }  // namespace tessaro

@@ -14,10 +14,10 @@ namespace tessaro {
 namespace {
 
 const ModeLogic kModes[] = {
-    {ExerciseMode::AddSubtract, makeAddSubtractTask, judgeAddSubtract, solveAddSubtract},
-    {ExerciseMode::Modulus, makeModulusTask, judgeModulus, solveModulus},
-    {ExerciseMode::Multiply, makeMultiplyTask, judgeMultiply, solveMultiply},
-    {ExerciseMode::Divide, makeDivisionTask, judgeDivision, solveDivision},
+    {ExerciseMode::AddSubtract, makeAddSubtractTask, judgeAddSubtract, solveAddSubtract, explainCartesian},
+    {ExerciseMode::Modulus, makeModulusTask, judgeModulus, solveModulus, explainCartesian},
+    {ExerciseMode::Multiply, makeMultiplyTask, judgeMultiply, solveMultiply, explainCartesian},
+    {ExerciseMode::Divide, makeDivisionTask, judgeDivision, solveDivision, explainCartesian},
 };
 
 }  // namespace
@@ -36,7 +36,7 @@ Judgement judge(const ModeLogic& logic, const ExerciseTask& task, TypedAnswer ty
 
 WorkedSolution workThrough(const ModeLogic& logic, const ExerciseTask& task, const Judgement& judgement) {
     WorkedSolution solution = logic.solve(task, judgement);
-    solution.explanation = explain(solution.diagnosis, solution.result);
+    solution.explanation = logic.explain(solution.diagnosis, solution.result);
     return solution;
 }
 

@@ -20,6 +20,8 @@ struct ModeLogic {
     ExerciseTask (*makeTask)(RawValueSource& source);
     Diagnosis (*judge)(const ExerciseTask& task, const TypedAnswer& typed);
     WorkedSolution (*solve)(const ExerciseTask& task, const Judgement& judgement);
+    // The diagnosis in words; `result` is the right answer as the verdict shows it.
+    std::vector<ExplanationLine> (*explain)(const Diagnosis& diagnosis, const MathTerm& result);
 };
 
 std::span<const ModeLogic> modeLogics();

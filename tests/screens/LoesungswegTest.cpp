@@ -96,7 +96,7 @@ TEST_P(EveryPage, ShowsEveryLineWholeInsideThePageAboveZurueck) {
     for (const Diagnosis& diagnosis : everyDiagnosis(solution.diagnosis.form)) {
         WorkedSolution said = solution;
         said.diagnosis = diagnosis;
-        said.explanation = explain(diagnosis, said.result);
+        said.explanation = explainCartesian(diagnosis, said.result);
         Loesungsweg page(said);
         page.show();
         QApplication::processEvents();
