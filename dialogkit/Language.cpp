@@ -3,6 +3,8 @@
 
 #include "dialogkit/Language.h"
 
+#include "widgets/ApplicationOwned.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
@@ -18,15 +20,17 @@ const QString kSourceLanguage = QStringLiteral("de");
 
 QString current = kSourceLanguage;
 
-QTranslator& programTranslator() {
-    static QTranslator translator;
-    return translator;
-}
+// Two kinds, so that each is one object of its own, owned by the application.
+class ProgramTranslator : public QTranslator {
+    using QTranslator::QTranslator;
+};
+class QtTranslator : public QTranslator {
+    using QTranslator::QTranslator;
+};
 
-QTranslator& qtTranslator() {
-    static QTranslator translator;
-    return translator;
-}
+QTranslator& programTranslator() { return applicationOwned<ProgramTranslator>(); }
+
+QTranslator& qtTranslator() { return applicationOwned<QtTranslator>(); }
 
 }  // namespace
 

@@ -3,7 +3,8 @@
 
 #include "dialogkit/PixmapLoading.h"
 
-#include <QHash>
+#include "widgets/ApplicationOwned.h"
+
 #include <QIcon>
 #include <QImageReader>
 
@@ -11,7 +12,7 @@ namespace tessaro {
 
 QPixmap loadCrispPixmap(const QString& resourcePath) {
     // One icon per image, so that the toolkit's pixmap cache holds each picture once, however often a screen opens.
-    static QHash<QString, QIcon> icons;
+    QHash<QString, QIcon>& icons = applicationOwned<ApplicationTable<QString, QIcon>>().entries;
     const QSize ownSize = QImageReader(resourcePath).size();
     if (!ownSize.isValid())
         return {};

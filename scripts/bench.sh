@@ -4,7 +4,8 @@
 # Measures Tessaro against a bare Qt dialog of the main menu's size (bench/baseline.cpp) and prints the medians:
 # start-up to the first painted frame of the main menu, peak resident memory, opening the first exercise screen,
 # one "Berechnen" check and opening the page "Lösungsweg". Usage: scripts/bench.sh [RUNS] (15 by default) under the
-# offscreen platform, or scripts/bench.sh --xvfb [RUNS] on a virtual X server (package xvfb). Not part of CI.
+# offscreen platform, or scripts/bench.sh --xvfb [RUNS] on a virtual X server (package xvfb). CI runs it once, with
+# one run, so that it keeps working.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 

@@ -21,7 +21,10 @@ scratch="${2:-/var/tmp/tessaro-fresh-machine-$release}"
 target="$scratch/root"
 pristine="$scratch/minbase.tar"
 log="$scratch/log"
-mirror=http://deb.debian.org/debian
+# Debian's archive as this machine's apt reaches it (its own sources, as apt reads them): the project names no host.
+mirror="$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
+    awk '$2 !~ /-(security|updates|backports)$/ { sub(/\/$/, "", $1); print $1; exit }')"
+[ -n "$mirror" ] || { echo "no Debian archive in this machine's apt sources" >&2; exit 2; }
 
 # The root's /dev is the machine's own, bound in: unmount it, lazily where a process inside still holds it, before
 # anything removes the root, or the removal deletes the machine's device nodes.

@@ -3,6 +3,7 @@
 
 #include "widgets/PictureButton.h"
 
+#include "widgets/ApplicationOwned.h"
 #include "widgets/ButtonStyle.h"
 #include "widgets/EdgePainting.h"
 #include "widgets/PictureButtonLayout.h"
@@ -35,7 +36,7 @@ QSize smallestStoredSize(const QIcon& icon) {
 
 QIcon iconResource(std::uint16_t id) {
     // One icon per id, so that the toolkit's pixmap cache holds each image once, however many buttons show it.
-    static QHash<std::uint16_t, QIcon> loaded;
+    QHash<std::uint16_t, QIcon>& loaded = applicationOwned<ApplicationTable<std::uint16_t, QIcon>>().entries;
     if (const auto found = loaded.constFind(id); found != loaded.constEnd())
         return *found;
     // QIcon makes a non-null icon without any image of a path that names nothing, so look first.

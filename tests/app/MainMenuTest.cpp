@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <ctime>
 
@@ -181,6 +182,7 @@ TEST(Language, IsTheFirstOfTheDesktopsLanguagesThatTheProgramSpeaks) {
               QStringLiteral(":/pictures/portrait133.png"));
     useLanguage({QStringLiteral("de")});
     // No language under LANG=C.UTF-8, and, as with gettext, whatever LANGUAGE says in the C locale.
+    const SavedEnvironment desktop{"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
     qunsetenv("LC_ALL");
     qunsetenv("LC_MESSAGES");
     qputenv("LANG", "C.UTF-8");
@@ -189,6 +191,18 @@ TEST(Language, IsTheFirstOfTheDesktopsLanguagesThatTheProgramSpeaks) {
     EXPECT_EQ(desktopLanguages(), QStringList());
     qputenv("LANG", "de_DE.UTF-8");
     EXPECT_EQ(desktopLanguages(), QLocale::system().uiLanguages());
+}
+
+// The translators belong to the application and go with it: however often the language changes, there are the
+// program's and Qt's, no more.
+TEST(Language, KeepsItsTranslatorsWithTheApplication) {
+    for (const char* language : {"en", "de", "en", "de"}) {
+        useLanguage({QString::fromLatin1(language)});
+        EXPECT_LE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).size(), 2) << language;
+    }
+    useLanguage({QStringLiteral("en")});
+    EXPECT_GE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).size(), 1);
+    useLanguage({QStringLiteral("de")});
 }
 
 // Every screen ends its modal run on each way a user closes it: its closing button, Enter, Escape, the close box.

@@ -238,6 +238,40 @@ TEST_P(BothScreens, OpenTheWorkedSolutionOnAltLOrAClickAndReturnOnEscapeAsTheyWe
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
 }
 
+// Whatever hides the screen for a while, it comes back with its task, the answer as typed and its messages.
+TEST_P(BothScreens, KeepTheirTaskTheTypedAnswerAndTheirMessagesWhenShownAgain) {
+    answer({QStringLiteral("x")});
+    field(ids().answers.front())->setText(QStringLiteral("7"));
+    const auto shown = [this] {
+        QStringList texts;
+        for (QLineEdit* each : screen->findChildren<QLineEdit*>())
+            texts << each->text();
+        return texts;
+    };
+    const QStringList before = shown();
+    ASSERT_TRUE(before.join(QString()).contains(QStringLiteral("7")));
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"minimised and restored",
+         [this] {
+             screen->showMinimized();
+             QApplication::processEvents();
+             screen->showNormal();
+             screen->activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+         }},
+        {"covered by another window", [this] { coverAndUncover(); }},
+        {"back from its worked solution",
+         [this] { opensAScreen(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier); }); }},
+        {"back from its rule page", [this] { classOfScreenOpenedBy(screen.get(), [this] { click(ids().rule); }); }},
+    };
+    for (const auto& [way, hideAndShow] : ways) {
+        hideAndShow();
+        EXPECT_EQ(shown(), before) << way;
+        EXPECT_TRUE(screen->control(ids().workedSolution)->isEnabled()) << way;
+    }
+    EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
+}
+
 long residentBytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
@@ -347,14 +381,8 @@ TEST_F(ExerciseScreenTest, ShowEveryTaskAndVerdictWholeInTheFieldFontMadeSmaller
 }
 
 // What a screen reader is told beyond the controls: the screen on opening, each verdict, each new task.
-QStringList& announced() {
-    static QStringList texts;
-    observeAnnouncements([](const QString& text) { texts.append(text); });
-    return texts;
-}
-
 TEST_F(ExerciseScreenTest, TheFirstScreenNamesTheRightAnswerAfterAWrongOneAndOffersTheNextTaskOnEnter) {
-    announced().clear();
+    AnnouncementLog announced;
     open(ExerciseMode::AddSubtract);
     const QString task = text(r1::TaskField);
     const QString expected = rightAnswer().front();
@@ -381,13 +409,12 @@ TEST_F(ExerciseScreenTest, TheFirstScreenNamesTheRightAnswerAfterAWrongOneAndOff
               QStringList({"Richtig!!", "", ""}));
     EXPECT_EQ(focus(), field(r1::AnswerField));
     heard << "Richtig!! Neue Aufgabe: " + text(r1::TaskField);
-    EXPECT_EQ(announced(), heard);
-    observeAnnouncements(nullptr);
+    EXPECT_EQ(announced.said, heard);
 }
 
 TEST_F(ExerciseScreenTest, TheDivisionScreenShowsRichtigWithTheNextTaskOrTheCorrectFractionWithItsBar) {
     open(ExerciseMode::Divide);
-    announced().clear();
+    AnnouncementLog announced;
     answer(rightAnswer());
     const QString spokenTask = text(r2::DividendField) + " geteilt durch " + text(r2::DivisorField);
     EXPECT_EQ(text(r2::RightMessageField), QStringLiteral("Richtig!!"));
@@ -412,14 +439,14 @@ TEST_F(ExerciseScreenTest, TheDivisionScreenShowsRichtigWithTheNextTaskOrTheCorr
     fill(right);
     click(r2::ComputeButton);
     EXPECT_EQ(correction(), QStringList({"Richtig!!", "", "", "", ""}));
+    EXPECT_EQ(field(r2::WrongLabelField)->accessibleDescription(), QString()) << "no old fraction left to hear";
     EXPECT_FALSE(showsColour(screenImage(*screen), bar, Qt::black));
     const QStringList nextRight = rightAnswer();
     click(r2::ComputeButton);  // the new task's inputs are empty: a wrong answer takes "Richtig!!" away
     EXPECT_EQ(text(r2::RightMessageField), QString());
-    EXPECT_EQ(announced().front(), "Richtig!! Neue Aufgabe: " + spokenTask);
-    EXPECT_EQ(announced().back(), QStringLiteral("Falsch, richtig ist: Zähler: %1 + j (%2), Nenner: %3")
-                                      .arg(nextRight[0], nextRight[2], nextRight[1]));
-    observeAnnouncements(nullptr);
+    EXPECT_EQ(announced.said.front(), "Richtig!! Neue Aufgabe: " + spokenTask);
+    EXPECT_EQ(announced.said.back(), QStringLiteral("Falsch, richtig ist: Zähler: %1 + j (%2), Nenner: %3")
+                                         .arg(nextRight[0], nextRight[2], nextRight[1]));
 }
 
 // The Tab order of the inputs shows in the reference pictures, where the answers are typed with Tab between them.

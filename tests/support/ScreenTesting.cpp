@@ -3,6 +3,7 @@
 
 #include "tests/support/ScreenTesting.h"
 
+#include "dialogkit/Announcement.h"
 #include "dialogkit/ProgramState.h"
 
 #include <QApplication>
@@ -29,6 +30,30 @@ QStringList rightAnswerOn(const ExerciseScreen& screen) {
     for (const AnswerField& field : screen.task().fields)
         texts << QString::fromStdString(field.expected);
     return texts;
+}
+
+namespace {
+AnnouncementLog* listening = nullptr;  // the observer is a plain function
+}  // namespace
+
+AnnouncementLog::AnnouncementLog() {
+    listening = this;
+    observeAnnouncements([](const QString& text) { listening->said.append(text); });
+}
+
+AnnouncementLog::~AnnouncementLog() {
+    observeAnnouncements(nullptr);
+    listening = nullptr;
+}
+
+SavedEnvironment::SavedEnvironment(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+}
+
+SavedEnvironment::~SavedEnvironment() {
+    for (const auto& [name, value] : saved_)
+        value ? qputenv(name, *value) : qunsetenv(name);
 }
 
 QStringList programLanguages() {

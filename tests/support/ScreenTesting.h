@@ -8,6 +8,7 @@
 #include "screens/ExerciseScreen.h"
 
 #include <gtest/gtest.h>
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -17,7 +18,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 // Readable failure messages for Qt's texts; gtest would print their bytes.
 QT_BEGIN_NAMESPACE
@@ -57,6 +62,29 @@ bool showsColour(const QImage& image, const QRect& area, const QColor& colour);
 void whenModalOpens(QWidget* below, std::function<void(QWidget& screen)> action);
 // Runs `trigger`, closes the modal screen it opens above `below` and returns that screen's runtime class name.
 QString classOfScreenOpenedBy(QWidget* below, const std::function<void()>& trigger);
+
+// Everything the program has a screen reader say, for as long as the log lives: a test that fails half-way leaves
+// no observer behind for the tests after it.
+class AnnouncementLog {
+public:
+    AnnouncementLog();
+    ~AnnouncementLog();
+    AnnouncementLog(const AnnouncementLog&) = delete;
+    AnnouncementLog& operator=(const AnnouncementLog&) = delete;
+    QStringList said;
+};
+
+// Restores the environment variables it names to what they were when it goes, set or not.
+class SavedEnvironment {
+public:
+    explicit SavedEnvironment(std::initializer_list<const char*> names);
+    ~SavedEnvironment();
+    SavedEnvironment(const SavedEnvironment&) = delete;
+    SavedEnvironment& operator=(const SavedEnvironment&) = delete;
+
+private:
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
+};
 
 // Compares with the committed reference tests/reference/images/<name>.png or texts/<name>.txt. With
 // TESSARO_UPDATE_REFERENCES=1 in the environment it writes the reference instead (scripts/update-references.sh).
