@@ -129,15 +129,11 @@ void drawRightAngle(QPainter& painter, const PlaneLayout& layout, const PlaneRig
 // A text with a halo of paper round it, so that it reads over grid and lines.
 void drawLabel(QPainter& painter, const PlaneLabel& label) {
     const QPointF baseline(label.rect.left() + 1, label.rect.top() + QFontMetricsF(label.font).ascent());
-    QPainterPath outline;
-    addLabelText(outline, baseline, label.text, label.font);
-    painter.setPen(QPen(planePaper(), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(outline);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(label.colour);
-    painter.drawPath(outline);
-    painter.setBrush(Qt::NoBrush);
+    painter.setPen(planePaper());
+    drawLabelText(painter, baseline, label.text, label.font,
+                  {{-1.5, 0}, {1.5, 0}, {0, -1.5}, {0, 1.5}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}});
+    painter.setPen(label.colour);
+    drawLabelText(painter, baseline, label.text, label.font);
 }
 
 // The light grid, and the axes with their ticks and arrowheads.
@@ -172,6 +168,7 @@ ComplexPlane::ComplexPlane(QWidget* parent) : QWidget(parent) {
 
 void ComplexPlane::setSketch(PlaneSketch sketch) {
     sketch_ = std::move(sketch);
+    heightOfWidth_.reset();
     describe();
     layout_ = layOutPlane(sketch_, QSizeF(size()), words());
     updateGeometry();
@@ -210,8 +207,12 @@ QSize ComplexPlane::sizeHint() const { return {260, heightForWidth(260)}; }
 QSize ComplexPlane::minimumSizeHint() const { return {120, 120}; }
 
 int ComplexPlane::heightForWidth(int width) const {
-    const PlaneLayout layout = layOutPlane(sketch_, QSizeF(width, 4.0 * width), words());
-    return std::clamp(static_cast<int>(std::ceil(layout.used.height())), width / 2, width * 3 / 2);
+    if (!heightOfWidth_ || heightOfWidth_->first != width) {
+        const PlaneLayout layout = layOutPlane(sketch_, QSizeF(width, 4.0 * width), words());
+        heightOfWidth_ = {width,
+                          std::clamp(static_cast<int>(std::ceil(layout.used.height())), width / 2, width * 3 / 2)};
+    }
+    return heightOfWidth_->second;
 }
 
 void ComplexPlane::resizeEvent(QResizeEvent* event) {
@@ -222,8 +223,10 @@ void ComplexPlane::resizeEvent(QResizeEvent* event) {
 void ComplexPlane::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
+        heightOfWidth_.reset();
         describe();
         layout_ = layOutPlane(sketch_, QSizeF(size()), words());
+        updateGeometry();
         update();
     }
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace tessaro {
@@ -54,6 +56,8 @@ private:
 
     PlaneSketch sketch_;
     PlaneLayout layout_;
+    // A layout asks for the height of one width many times; each answer is a whole layout.
+    mutable std::optional<std::pair<int, int>> heightOfWidth_;
 };
 
 }  // namespace tessaro

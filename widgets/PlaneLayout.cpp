@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -328,16 +327,27 @@ double niceStep(double least) {
 
 int decimalsOf(double step) { return std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9))); }
 
+// Whether any part of the segment lies in the rectangle (Liang and Barsky's clipping).
 bool crosses(const QLineF& line, const QRectF& rect) {
-    if (rect.contains(line.p1()) || rect.contains(line.p2()))
-        return true;
-    const QLineF edges[] = {{rect.topLeft(), rect.topRight()},
-                            {rect.topRight(), rect.bottomRight()},
-                            {rect.bottomRight(), rect.bottomLeft()},
-                            {rect.bottomLeft(), rect.topLeft()}};
-    return std::any_of(std::begin(edges), std::end(edges), [&line](const QLineF& edge) {
-        return line.intersects(edge, nullptr) == QLineF::BoundedIntersection;
-    });
+    const double p[] = {-line.dx(), line.dx(), -line.dy(), line.dy()};
+    const double q[] = {line.x1() - rect.left(), rect.right() - line.x1(), line.y1() - rect.top(),
+                        rect.bottom() - line.y1()};
+    double enter = 0, leave = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        if (enter > leave)
+            return false;
+    }
+    return true;
 }
 
 double overlap(const QRectF& a, const QRectF& b) {
@@ -533,7 +543,7 @@ double lengthOffset(const PlaneLength& length) {
 PlanePoint lengthEnd(const PlaneLength& length) { return scaled(unitOf(length.along), length.length); }
 
 std::vector<PlanePoint> arcPoints(double radius, double from, double to) {
-    const int steps = std::max(2, static_cast<int>(std::ceil(std::abs(to - from) / 0.05)));
+    const int steps = std::max(2, static_cast<int>(std::ceil(std::abs(to - from) / 0.15)));
     std::vector<PlanePoint> points;
     for (int i = 0; i <= steps; ++i) {
         const double a = from + (to - from) * i / steps;

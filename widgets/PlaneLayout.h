@@ -58,7 +58,7 @@ double ringRadius(int ring, double factor);
 QPointF lengthSide(const PlaneSketch& sketch, const PlaneLength& length);
 double lengthOffset(const PlaneLength& length);
 PlanePoint lengthEnd(const PlaneLength& length);
-// The points of an arc round the origin a few degrees apart, in units of `radius`.
+// The points of an arc round the origin, some 9° apart, at `radius`.
 std::vector<PlanePoint> arcPoints(double radius, double from, double to);
 // A direction in the widget (y grows downwards) at an angle of the plane.
 QPointF directionAt(double radians);

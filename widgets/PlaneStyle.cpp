@@ -4,7 +4,8 @@
 #include "widgets/PlaneStyle.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
+#include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -123,17 +124,21 @@ QSizeF labelSize(const QString& text, const QFont& font) {
     return {width + 2, metrics.ascent() + descent};
 }
 
-void addLabelText(QPainterPath& path, QPointF baseline, const QString& text, const QFont& font) {
+void drawLabelText(QPainter& painter, QPointF baseline, const QString& text, const QFont& font,
+                   std::initializer_list<QPointF> copies) {
     const QFont small = subscriptFont(font);
     const QFontMetricsF metrics(font), smallMetrics(small);
     for (const Run& run : runsOf(text)) {
-        if (run.subscript) {
-            path.addText(baseline + QPointF(0, subscriptDrop(font)), small, run.text);
-            baseline.rx() += smallMetrics.horizontalAdvance(run.text);
-        } else {
-            path.addText(baseline, font, run.text);
-            baseline.rx() += metrics.horizontalAdvance(run.text);
-        }
+        const QFontMetricsF& runMetrics = run.subscript ? smallMetrics : metrics;
+        painter.setFont(run.subscript ? small : font);
+        // Laid out once, drawn at every place.
+        QStaticText shaped(run.text);
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.prepare(painter.transform(), painter.font());
+        const QPointF topLeft = baseline + QPointF(0, (run.subscript ? subscriptDrop(font) : 0) - runMetrics.ascent());
+        for (const QPointF& shift : copies)
+            painter.drawStaticText(topLeft + shift, shaped);
+        baseline.rx() += runMetrics.horizontalAdvance(run.text);
     }
 }
 

@@ -11,7 +11,9 @@
 #include <QSizeF>
 #include <QString>
 
-class QPainterPath;
+#include <initializer_list>
+
+class QPainter;
 
 namespace tessaro {
 
@@ -32,10 +34,12 @@ QPen roleLine(PlaneRole role, bool dashed);
 // Liberation Sans by pixel size.
 QFont planeFont(int pixels);
 
-// A label's size and outline. Subscript digits (z₁) are set as smaller digits below the baseline, larger than the
-// font's own subscript glyphs, so that they read at the sizes of a picture.
+// A label's size, and the label drawn with the painter's pen from `baseline`, moved by each of `copies`. Subscript
+// digits (z₁) are set as smaller digits below the baseline, larger than the font's own subscript glyphs, so that
+// they read at the sizes of a picture.
 QSizeF labelSize(const QString& text, const QFont& font);
-void addLabelText(QPainterPath& path, QPointF baseline, const QString& text, const QFont& font);
+void drawLabelText(QPainter& painter, QPointF baseline, const QString& text, const QFont& font,
+                   std::initializer_list<QPointF> copies = {QPointF()});
 
 // 0,5 or 0.5 by the decimal mark given, − for minus, at most `decimals` places, never −0.
 QString planeNumber(double value, int decimals, const QString& decimalMark);
