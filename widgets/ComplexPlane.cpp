@@ -234,7 +234,7 @@ void ComplexPlane::changeEvent(QEvent* event) {
 // "Zahl z₁ = 3 + j4; Zahl z₂ = 1 − j2; Ergebnis z₁ · z₂ = 11 − j2; Eingabe = 5 − j2; Winkel φ₁ = 53,1°; …"
 void ComplexPlane::describe() {
     setAccessibleName(tr("Gaußsche Zahlenebene"));
-    const QString mark = tr(",", "the decimal mark");
+    const QString mark = words().decimalMark;
     const auto named = [](const QString& name, const std::string& label, const QString& value) {
         return (label.empty() ? name : name + QLatin1Char(' ') + QString::fromStdString(label)) +
                QStringLiteral(" = ") + value;

@@ -344,21 +344,6 @@ TEST(ComplexPlane, LabelsTheTasksOfTheFourModesWithoutOneLabelOnAnother) {
     }
 }
 
-TEST(ComplexPlane, NamesTheTypedAnswerInTheProgramsLanguage) {
-    ComplexPlane plane;
-    present(plane, sketchOf({Operation::Add, {30, -45}, {-12, 20}, {}}, ReadValue{18, 25}), {260, 260});
-    const auto texts = [&plane] {
-        QStringList texts;
-        for (const PlaneLabel& label : plane.labels())
-            texts << label.text;
-        return texts;
-    };
-    EXPECT_TRUE(texts().contains(QStringLiteral("Eingabe")));
-    EXPECT_TRUE(texts().contains(QStringLiteral("z\u2081 + z\u2082")));
-    EXPECT_TRUE(texts().contains(QStringLiteral("Re")));
-    EXPECT_TRUE(texts().contains(QStringLiteral("\u221220"))) << "a tick label";
-}
-
 // Back to German whatever happens in a test.
 struct InEnglish {
     InEnglish() { speak("en"); }
@@ -368,6 +353,35 @@ struct InEnglish {
         QApplication::processEvents();  // the widgets hear of it
     }
 };
+
+// The texts the picture writes.
+QStringList textsOf(const ComplexPlane& plane) {
+    QStringList texts;
+    for (const PlaneLabel& label : plane.labels())
+        texts << label.text;
+    return texts;
+}
+
+TEST(ComplexPlane, NamesTheTypedAnswerInTheProgramsLanguage) {
+    ComplexPlane plane;
+    present(plane, sketchOf({Operation::Add, {30, -45}, {-12, 20}, {}}, ReadValue{18, 25}), {260, 260});
+    const QStringList texts = textsOf(plane);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Eingabe")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("z\u2081 + z\u2082")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Re")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("\u221220"))) << "a tick label";
+}
+
+TEST(ComplexPlane, WritesTheDecimalMarkOfTheProgramsLanguage) {
+    ComplexPlane small, length;
+    present(small, sketchOf({Operation::Add, {0, 0}, {0, 0}, {}}, ReadValue{0.5, 0.2}), {260, 260});
+    present(length, sketchOf({Operation::Modulus, {3, 4}, {}, {}}, ReadValue{7.5, 0}), {260, 260});
+    EXPECT_TRUE(textsOf(small).contains(QStringLiteral("0,2"))) << textsOf(small).join(' ').toStdString();
+    EXPECT_TRUE(textsOf(length).contains(QStringLiteral("Eingabe = 7,5")));
+    const InEnglish english;
+    EXPECT_TRUE(textsOf(small).contains(QStringLiteral("0.2"))) << textsOf(small).join(' ').toStdString();
+    EXPECT_TRUE(textsOf(length).contains(QStringLiteral("Your answer = 7.5")));
+}
 
 TEST(ComplexPlane, TellsAScreenReaderWhatItShowsInWordsInBothLanguages) {
     ComplexPlane sum, product, modulus;
