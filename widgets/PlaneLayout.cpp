@@ -427,7 +427,7 @@ void addTickLabels(PlaneLayout& layout, const std::vector<Stroke>& strokes, QSiz
         const bool free = inside.contains(box) &&
                           std::none_of(layout.labels.begin(), layout.labels.end(),
                                        [&box](const PlaneLabel& label) {
-                                           return label.rect.adjusted(-6, -2, 6, 2).intersects(box);
+                                           return label.rect.adjusted(-12, -3, 12, 3).intersects(box);
                                        }) &&
                           std::none_of(strokes.begin(), strokes.end(), [&box](const Stroke& stroke) {
                               return stroke.weight >= kLengthWeight && crosses(stroke.line, box);
