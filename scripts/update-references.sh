@@ -8,5 +8,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh" default >/dev/null
 export QT_QPA_PLATFORM=offscreen TESSARO_UPDATE_REFERENCES=1
 "$root/build/tests/gui_tests" --gtest_filter='States/*' --gtest_brief=1
+"$root/build/tests/widget_tests" --gtest_filter='ComplexPlane.LooksAsATeacherDrawsItOnTheBoard' --gtest_brief=1
 QT_SCALE_FACTOR=2 "$root/build/tests/high_density_tests" --gtest_brief=1
 git -C "$root" status --short tests/reference

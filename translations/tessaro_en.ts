@@ -631,6 +631,46 @@ in Cartesian form only.</translation>
     </message>
 </context>
 <context>
+    <name>tessaro::ComplexPlane</name>
+    <message>
+        <source>Zahl</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Your answer</translation>
+    </message>
+    <message>
+        <source>konjugiert komplexe Zahl</source>
+        <translation>Conjugate</translation>
+    </message>
+    <message>
+        <source>Hilfspfeil</source>
+        <translation>Auxiliary arrow</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <comment>the decimal mark</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Gaußsche Zahlenebene</source>
+        <translation>Complex plane</translation>
+    </message>
+    <message>
+        <source>Winkel %1 = %2</source>
+        <translation>Angle %1 = %2</translation>
+    </message>
+    <message>
+        <source>gedreht um %1 = %2</source>
+        <translation>Turned by %1 = %2</translation>
+    </message>
+</context>
+<context>
     <name>tessaro::MainMenuDialog</name>
     <message>
         <source>Minimieren</source>
