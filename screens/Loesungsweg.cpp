@@ -145,6 +145,9 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     const QRect body = toPixels(loesungsweg::kBody);
     auto* area = new QWidget(this);
     area->setGeometry(body);
+    // The page is a calculation set line by line, its continued lines indented under the first: like every formula it
+    // reads left to right in every layout direction.
+    area->setLayoutDirection(Qt::LeftToRight);
     rows_ = new QGridLayout(area);
     rows_->setContentsMargins(0, 0, 0, 0);
     rows_->setHorizontalSpacing(kColumnGap);
