@@ -10,6 +10,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QShortcut>
 
 using namespace tessaro;
 
@@ -168,6 +169,10 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     addDiagnosis(solution);
     rows_->setRowStretch(rows_->rowCount(), 1);
     control(loesungsweg::BackButton)->setFocus();
+    // An Escape typed right after Alt+L may come before the window system has made the page the active window: it goes
+    // to the screen below, which the page blocks, and Qt drops it there. As a shortcut of the whole program it comes
+    // here, the one screen not blocked.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject, Qt::ApplicationShortcut);
     readWhenOpened(*this, spokenLines());
 }
 

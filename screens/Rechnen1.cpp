@@ -6,6 +6,7 @@
 #include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
+#include "dialogkit/InputLimit.h"
 #include "dialogkit/PaintedText.h"
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
@@ -19,6 +20,10 @@
 #include <QPushButton>
 
 using namespace tessaro;
+
+namespace {
+constexpr int kAnswerLength = 200;  // far more than any answer, and than a student types by mistake
+}  // namespace
 
 Rechnen1::Rechnen1(QWidget* parent)
     : ExerciseScreen(rechnen1::dialogTemplate(),
@@ -39,6 +44,7 @@ Rechnen1::Rechnen1(QWidget* parent)
       rightMessageField_(control<QLineEdit>(rechnen1::RightMessageField)) {
     setResultColours(*wrongMessageField_, *rightMessageField_);
     useFieldFont({taskField_, answerField_, wrongMessageField_, rightMessageField_});
+    limitInput(*answerField_, kAnswerLength);
 }
 
 void Rechnen1::paintEvent(QPaintEvent* event) {

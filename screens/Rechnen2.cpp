@@ -6,6 +6,7 @@
 #include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
+#include "dialogkit/InputLimit.h"
 #include "dialogkit/PaintedText.h"
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
@@ -16,24 +17,12 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QValidator>
 
 using namespace tessaro;
 
 namespace {
 
 constexpr int kInputLength = 4;  // a minus sign and three digits
-
-// Refuses whole any change that would make a field longer than `limit` characters, typed, pasted or dropped: a
-// field's maximum length would cut a pasted "-1500" to "-150", which might then be judged right.
-class LengthLimit final : public QValidator {
-public:
-    LengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
-    State validate(QString& input, int&) const override { return input.size() > limit_ ? Invalid : Acceptable; }
-
-private:
-    int limit_;
-};
 constexpr int kBarY = 168;
 constexpr int kCorrectAnswerBarY = 372;
 
@@ -66,7 +55,7 @@ Rechnen2::Rechnen2(QWidget* parent)
       correctImagNumeratorField_(control<QLineEdit>(rechnen2::CorrectImagNumeratorField)) {
     setResultColours(*wrongLabelField_, *rightMessageField_);
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
-        input->setValidator(new LengthLimit(kInputLength, input));
+        limitInput(*input, kInputLength);
     useFieldFont({dividendField_, divisorField_, realNumeratorInput_, denominatorInput_, imagNumeratorInput_,
                   wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_, correctImagNumeratorField_,
                   rightMessageField_});
