@@ -3,16 +3,15 @@
 
 #pragma once
 
-#include <QStringList>
-
 #include <optional>
 
 namespace tessaro {
 
-// Answers the command line, with the program's name first and Qt's own options (-platform, -style, -reverse ...)
-// already taken by the application object. --help and --version print their text on standard output, any other
-// option or argument what was wrong on standard error. Returns the exit status when the program ends there,
+// Answers the command line before anything of the window system starts, so that it needs no display, whatever it
+// holds. Qt's own options (-platform NAME, -style NAME, -reverse ...) are left to Qt wherever they stand. --help and
+// --version print their text on standard output; any other option or argument is refused on standard error, shown
+// shortened and with its control characters made visible. Returns the exit status when the program ends there,
 // without opening a window, and nothing when the main menu is to open.
-std::optional<int> answerCommandLine(const QStringList& arguments);
+std::optional<int> answerCommandLine(int argc, char** argv);
 
 }  // namespace tessaro

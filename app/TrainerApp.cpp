@@ -3,7 +3,6 @@
 
 #include "app/TrainerApp.h"
 
-#include "app/CommandLine.h"
 #include "app/MainMenuDialog.h"
 #include "dialogkit/ApplicationSetup.h"
 
@@ -13,8 +12,6 @@ TrainerApp::TrainerApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 int TrainerApp::start() {
     setUpApplication(*this);
-    if (const std::optional<int> status = answerCommandLine(arguments()))
-        return *status;
     MainMenuDialog mainMenu;
     mainMenu.exec();
     return 0;

@@ -7,8 +7,8 @@
 
 namespace tessaro {
 
-// The application object: it answers the command line, runs the main menu, and the program ends when the main menu
-// closes.
+// The application object: it runs the main menu, and the program ends when the main menu closes. The command line is
+// answered before it starts (answerCommandLine).
 class TrainerApp : public QApplication {
     Q_OBJECT
 public:

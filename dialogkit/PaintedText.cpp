@@ -11,6 +11,9 @@ namespace tessaro {
 
 void drawPaintedText(QPainter& painter, QPoint topLeft, const QString& text, const QFont& font, const QColor& colour) {
     painter.save();
+    // The screens place their painted texts as their fields, which never mirror; and the signs and hints among them are
+    // mathematics, which reads left to right in every layout direction.
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setFont(font);
     painter.setPen(colour);
     painter.setBackgroundMode(Qt::OpaqueMode);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPixmapCache>
 
 #include <utility>
 
@@ -13,8 +14,14 @@ namespace tessaro {
 // A screen that shows something of its opener's takes it first in its constructor, the parent last.
 template <class Screen, class... Arguments>
 void openScreen(Arguments&&... arguments) {
-    Screen screen(std::forward<Arguments>(arguments)..., QApplication::activeModalWidget());
-    screen.exec();
+    {
+        Screen screen(std::forward<Arguments>(arguments)..., QApplication::activeModalWidget());
+        screen.exec();
+    }
+    // The style keeps the pictures it paints of a screen's buttons under that screen's own palette, which no later
+    // screen shares: once the screen is gone they would only fill the pixmap cache, up to its limit of 10 MB. What the
+    // screens still open need is painted anew.
+    QPixmapCache::clear();
 }
 
 }  // namespace tessaro

@@ -115,10 +115,13 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
     applyScreenColours(*this);
     setAutoFillBackground(true);
     const QSize size = dialogSizeInPixels(dialogTemplate.width, dialogTemplate.height);
-    if (dialogTemplate.frame == FrameKind::Modal)
+    if (dialogTemplate.frame == FrameKind::Modal) {
         setFixedSize(size);
-    else
+    } else {
+        // The sizing border lets the window grow but not shrink below its template, where it would hide controls.
         resize(size);
+        setMinimumSize(size);
+    }
     buildControls();
 }
 

@@ -5,6 +5,7 @@
 
 #include "dialogkit/Announcement.h"
 #include "dialogkit/DialogMetrics.h"
+#include "dialogkit/DoublePressGuard.h"
 #include "dialogkit/FieldText.h"
 #include "dialogkit/PaintedText.h"
 #include "dialogkit/PictureButtonSetup.h"
@@ -46,7 +47,10 @@ ExerciseScreen::ExerciseScreen(const DialogTemplate& dialogTemplate, SharedContr
     auto* resetButton = control<QPushButton>(controls_.reset);
     setUpPictureButton(*computeButton, 146, QColor(222, 103, 103));
     setUpPictureButton(*ruleButton, 150, QColor(204, 255, 255));
-    connect(computeButton, &QPushButton::clicked, this, &ExerciseScreen::evaluateAnswer);
+    // The second press of a double click or of a doubled Enter would judge the next task's empty inputs.
+    auto* presses = new DoublePressGuard(*this);
+    connect(computeButton, &QPushButton::clicked, this,
+            [this, presses] { presses->press([this] { evaluateAnswer(); }); });
     connect(newTaskButton, &QPushButton::clicked, this, [this] {
         startNewTask();
         announceNewTask();

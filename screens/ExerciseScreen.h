@@ -27,6 +27,8 @@ public:
     struct SharedControls {
         std::vector<int> answers;  // the fields a student types the answer into, in their tab order
         int task;                  // the (first) field the task is shown in
+        int rightMessage;          // where "Richtig!!" stands
+        int wrongMessage;          // where the wrong verdict begins
         int compute;
         int newTask;
         int reset;

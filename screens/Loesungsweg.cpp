@@ -10,6 +10,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QShortcut>
 
 using namespace tessaro;
 
@@ -41,6 +42,9 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     const QRect body = toPixels(loesungsweg::kBody);
     auto* area = new QWidget(this);
     area->setGeometry(body);
+    // The page is a calculation set line by line, its continued lines indented under the first: like every formula it
+    // reads left to right in every layout direction.
+    area->setLayoutDirection(Qt::LeftToRight);
     rows_ = new QGridLayout(area);
     rows_->setContentsMargins(0, 0, 0, 0);
     rows_->setHorizontalSpacing(kColumnGap);
@@ -61,6 +65,10 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     addExplanation(solution.explanation);
     rows_->setRowStretch(rows_->rowCount(), 1);
     control(loesungsweg::BackButton)->setFocus();
+    // An Escape typed right after Alt+L may come before the window system has made the page the active window: it goes
+    // to the screen below, which the page blocks, and Qt drops it there. As a shortcut of the whole program it comes
+    // here, the one screen not blocked.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject, Qt::ApplicationShortcut);
     readWhenOpened(*this, spokenLines());
 }
 

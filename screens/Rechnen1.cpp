@@ -5,6 +5,7 @@
 
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
+#include "dialogkit/InputLimit.h"
 #include "dialogkit/PaintedText.h"
 #include "resources/templates/Rechnen1Template.h"
 
@@ -14,10 +15,16 @@
 
 using namespace tessaro;
 
+namespace {
+constexpr int kAnswerLength = 200;  // far more than any answer, and than a student types by mistake
+}  // namespace
+
 Rechnen1::Rechnen1(QWidget* parent)
     : ExerciseScreen(rechnen1::dialogTemplate(),
                      {.answers = {rechnen1::AnswerField},
                       .task = rechnen1::TaskField,
+                      .rightMessage = rechnen1::RightMessageField,
+                      .wrongMessage = rechnen1::WrongMessageField,
                       .compute = rechnen1::ComputeButton,
                       .newTask = rechnen1::NewTaskButton,
                       .reset = rechnen1::ResetButton,
@@ -34,6 +41,7 @@ Rechnen1::Rechnen1(QWidget* parent)
       rightMessageField_(control<QLineEdit>(rechnen1::RightMessageField)) {
     setResultColours(*wrongMessageField_, *rightMessageField_);
     useFieldFont({taskField_, answerField_, wrongMessageField_, rightMessageField_});
+    limitInput(*answerField_, kAnswerLength);
 }
 
 void Rechnen1::paintEvent(QPaintEvent* event) {

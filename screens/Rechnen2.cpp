@@ -5,30 +5,19 @@
 
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/FieldText.h"
+#include "dialogkit/InputLimit.h"
 #include "dialogkit/PaintedText.h"
 #include "resources/templates/Rechnen2Template.h"
 
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QValidator>
 
 using namespace tessaro;
 
 namespace {
 
 constexpr int kInputLength = 4;  // a minus sign and three digits
-
-// Refuses whole any change that would make a field longer than `limit` characters, typed, pasted or dropped: a
-// field's maximum length would cut a pasted "-1500" to "-150", which might then be judged right.
-class LengthLimit final : public QValidator {
-public:
-    LengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
-    State validate(QString& input, int&) const override { return input.size() > limit_ ? Invalid : Acceptable; }
-
-private:
-    int limit_;
-};
 constexpr int kBarY = 168;
 constexpr int kCorrectAnswerBarY = 372;
 
@@ -42,6 +31,8 @@ Rechnen2::Rechnen2(QWidget* parent)
           rechnen2::dialogTemplate(),
           {.answers = {rechnen2::RealNumeratorInput, rechnen2::DenominatorInput, rechnen2::ImagNumeratorInput},
            .task = rechnen2::DividendField,
+           .rightMessage = rechnen2::RightMessageField,
+           .wrongMessage = rechnen2::WrongLabelField,
            .compute = rechnen2::ComputeButton,
            .newTask = rechnen2::NewTaskButton,
            .reset = rechnen2::ResetButton,
@@ -63,7 +54,7 @@ Rechnen2::Rechnen2(QWidget* parent)
       correctImagNumeratorField_(control<QLineEdit>(rechnen2::CorrectImagNumeratorField)) {
     setResultColours(*wrongLabelField_, *rightMessageField_);
     for (QLineEdit* input : {realNumeratorInput_, denominatorInput_, imagNumeratorInput_})
-        input->setValidator(new LengthLimit(kInputLength, input));
+        limitInput(*input, kInputLength);
     useFieldFont({dividendField_, divisorField_, realNumeratorInput_, denominatorInput_, imagNumeratorInput_,
                   wrongLabelField_, correctRealNumeratorField_, correctDenominatorField_, correctImagNumeratorField_,
                   rightMessageField_});

@@ -35,6 +35,10 @@ Tessaro also takes the options of every Qt program, such as
 -platform NAME or -reverse.
 </translation>
     </message>
+    <message>
+        <source>die Option „%1“ erlaubt keinen Wert</source>
+        <translation>option &apos;%1&apos; allows no value</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseModes</name>

@@ -184,6 +184,7 @@ void FormulaLine::layOut(int width) {
 void FormulaLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setLayoutDirection(Qt::LeftToRight);  // mathematics reads left to right in every layout direction
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.setBrush(Qt::NoBrush);
     const Setter setter(fonts_);

@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 Tessaro-Team
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program with each command line below, in German and in English, and checks its exit status and
-# what it prints where. A command line that would open the window instead runs into the time limit and fails.
-# "de-" and "en-" run without any display and without a chosen Qt platform, as on a terminal over ssh.
+# what it prints where. A command line that opens the window runs into the time limit: status 124, expected only
+# where Qt's own options alone are given. "de-" and "en-" run without any display and without a chosen Qt platform,
+# as on a terminal over ssh: the program answers its command line before any platform starts.
 # The manual page lists every option that --help shows and names the program's version.
 #   command-line.sh PROGRAM VERSION MANUAL_PAGE
+# shellcheck disable=SC2034 # the arrays of arguments that the table names as @name are read by that name
 set -euo pipefail
 program=$1 version=$2 manual=$3
 failures=0
@@ -13,6 +15,12 @@ out="$(mktemp)" err="$(mktemp)"
 # Qt's own runtime folder, so that Qt has no reason to warn on standard error.
 export XDG_RUNTIME_DIR="$(mktemp -d)"
 trap 'rm -rf "$out" "$err" "$XDG_RUNTIME_DIR"' EXIT
+
+# Arguments that blanks cannot write stand in the table as @name.
+empty=("")
+huge=("$(head -c 100000 /dev/zero | tr '\0' a)")
+invalid=($'\xff\xfe')
+escape=($'\e[31mrot\nx')
 
 # language | arguments | exit status | the stream that speaks | its whole text, or a line of it (…)
 cases=(
@@ -33,9 +41,25 @@ cases=(
   "de-|--help|0|out|Aufruf: tessaro [OPTION]…"
   "en-|-v|0|out|tessaro $version"
   "en-|--version -h|0|out|Usage: tessaro [OPTION]…"
-  # Qt's own options are Qt's: they neither count as unknown nor hide the program's.
+  "de-|--vers|1|err|tessaro: unbekannte Option „--vers“…"
+  "de-|--help=x|1|err|tessaro: die Option „--help“ erlaubt keinen Wert…"
+  "en-|--version=2|1|err|tessaro: option '--version' allows no value…"
+  "de-|-|1|err|tessaro: unerwartetes Argument „-“…"
+  "de-|@empty|1|err|tessaro: unerwartetes Argument „“…"
+  "en-|-- --help|1|err|tessaro: unexpected argument '--help'…"
+  "en-|-hx|1|err|tessaro: unknown option '-x'…"
+  "en-|-hv|0|out|Usage: tessaro [OPTION]…"
+  # A bad argument is shown shortened, with its control characters written out and bytes that are no text as "�".
+  "de-|@huge|1|err|tessaro: unerwartetes Argument „${huge:0:40}…“…"
+  "en-|@invalid|1|err|tessaro: unexpected argument '��'…"
+  "de-|@escape|1|err|tessaro: unerwartetes Argument „\x1B[31mrot\x0Ax“…"
+  # Qt's own options are Qt's: they neither count as unknown nor hide the program's, and alone they open the window.
   "en|-platform offscreen --version|0|out|tessaro $version"
   "de|-reverse -h|0|out|Aufruf: tessaro [OPTION]…"
+  "de-|-platform nirgends -style Fusion -reverse -qwindowgeometry 1x1 --bogus|1|err|tessaro: unbekannte Option „--bogus“…"
+  "en-|--reverse --style=Fusion -qwindowtitle Tessaro -v|0|out|tessaro $version"
+  "de-|-platform offscreen -style Fusion -reverse -qwindowgeometry 1x1|124|out|"
+  "en|--reverse|124|out|"
 )
 
 for case in "${cases[@]}"; do
@@ -48,9 +72,17 @@ for case in "${cases[@]}"; do
     en*) environment=(-u LC_ALL -u LC_MESSAGES "${environment[@]}" LANGUAGE=en LANG=en_US.UTF-8) ;;
     de*) environment=(-u LC_ALL -u LC_MESSAGES "${environment[@]}" LANGUAGE= LANG=C.UTF-8) ;;
   esac
+  if [ "${arguments#@}" != "$arguments" ]; then
+    declare -n named="${arguments#@}"
+    argv=("${named[@]}")
+    unset -n named
+  else
+    read -ra argv <<<"$arguments"
+  fi
+  limit=20
+  [ "$status" = 124 ] && limit=3 # the window opens and stays open
   actual_status=0
-  # shellcheck disable=SC2086 # the arguments are split at their blanks
-  env "${environment[@]}" timeout 20 "$program" $arguments >"$out" 2>"$err" || actual_status=$?
+  env "${environment[@]}" timeout "$limit" "$program" "${argv[@]}" >"$out" 2>"$err" || actual_status=$?
   if [ "$stream" = out ]; then speaking=$out; else speaking=$err; fi
   problem=""
   if [ "$actual_status" != "$status" ]; then
@@ -60,6 +92,10 @@ for case in "${cases[@]}"; do
   elif [ "$stream" = out ] && grep -q tessaro "$err"; then
     # Qt may warn here of the machine (a locale that is not installed); the program itself says nothing.
     problem="printed on standard error: $(cat "$err")"
+  elif [ "$stream" = err ] && { [ "$(wc -l <"$err")" -ne 2 ] || [ "$(wc -c <"$err")" -gt 300 ]; }; then
+    problem="not two short lines on standard error: $(head -c 300 "$err")"
+  elif [ "$stream" = err ] && [ "${language%-}" = de ] && grep -q "[\"'»«]" "$err"; then
+    problem="quotation marks of another kind than „…“: $(cat "$err")"
   elif [ "${expected%…}" != "$expected" ]; then
     grep -qxF -- "${expected%…}" "$speaking" || problem="no line '${expected%…}' in: $(cat "$speaking")"
   elif [ "$(cat "$speaking")" != "$expected" ]; then

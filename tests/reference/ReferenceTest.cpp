@@ -159,5 +159,42 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     [](const auto& info) { return QString::fromLatin1(info.param.name).remove(QLatin1Char('-')).toStdString(); });
 // clang-format on
 
+// Mathematics reads left to right in every layout direction. The exercise screens place their controls and painted
+// texts as the description does, and the worked solution is a calculation set line by line: under Qt's -reverse each
+// looks exactly as its reference.
+class MirroredLayout : public EveryScreen {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIntValue("TESSARO_UPDATE_REFERENCES") == 1)
+            GTEST_SKIP() << "the references are written in the layout direction of their language";
+        EveryScreen::SetUp();
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    }
+    void TearDown() override {
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        EveryScreen::TearDown();
+    }
+};
+
+TEST_P(MirroredLayout, LooksAsItsReference) {
+    const std::unique_ptr<QWidget> screen = GetParam().make();
+    ASSERT_EQ(screen->layoutDirection(), Qt::RightToLeft);
+    expectReferenceImage(screenImage(*screen), QString::fromLatin1(GetParam().name));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Mirrored, MirroredLayout, ::testing::Values(
+    State{"rechnen1-addsubtract-open", [] { return answered(M::AddSubtract); }, false},
+    State{"rechnen1-multiply-wrong", [] { return answered(M::Multiply, {"-1+j1"}); }, false},
+    State{"rechnen1-addsubtract-wrong-en", [] { return answered(M::AddSubtract, {"1+j1"}); }, false},
+    State{"rechnen2-wrong", [] { return answered(M::Divide, {"12", "-3", "0"}); }, false},
+    State{"rechnen2-right-en", [] { return answered(M::Divide, {"right"}); }, false},
+    State{"loesungsweg-addsubtract", [] { return workedSolution(M::AddSubtract, withBlanks); }, false},
+    State{"loesungsweg-modulus", [] { return workedSolution(M::Modulus, sumOfSquares); }, false},
+    State{"loesungsweg-multiply", [] { return workedSolution(M::Multiply, jSquaredPlusOne); }, false},
+    State{"loesungsweg-divide-en", [] { return workedSolution(M::Divide, divisorNotConjugated); }, false}),
+    [](const auto& info) { return QString::fromLatin1(info.param.name).remove(QLatin1Char('-')).toStdString(); });
+// clang-format on
+
 }  // namespace
 }  // namespace tessaro::testing

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -112,7 +113,7 @@ protected:
     }
 };
 
-TEST_P(BothScreens, CountEveryCheckAlsoTwiceOnADoubleClickKeepTheCountsOnANewTaskAndZeroThemOnAReset) {
+TEST_P(BothScreens, CountEveryCheckButNotTheSecondPressOfADoubleClickKeepTheCountsOnANewTaskAndZeroThemOnAReset) {
     answer({QStringLiteral("x")});
     answer(rightAnswer());  // the same task, corrected
     EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
@@ -133,12 +134,12 @@ TEST_P(BothScreens, CountEveryCheckAlsoTwiceOnADoubleClickKeepTheCountsOnANewTas
         }
         EXPECT_EQ(focus(), field(ids().answers[0]));
     }
-    // A double click on "Berechnen" checks twice: the second time the emptied inputs against the new task.
+    // A double click on "Berechnen" checks once: its second press would judge the new task's empty inputs.
     fill(rightAnswer());
     QTest::mouseClick(screen->control(ids().compute), Qt::LeftButton);
     QTest::mouseDClick(screen->control(ids().compute), Qt::LeftButton);  // a second press, as Qt delivers it
     QTest::mouseRelease(screen->control(ids().compute), Qt::LeftButton);
-    EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
+    EXPECT_EQ(counts(), QStringList({"1", "0", "100 Prozent richtig"}));
 }
 
 TEST_P(BothScreens, OpenTheRulePageOfTheirModeOnAltROrAClickAndReturnTheFocusToTheFirstInput) {
@@ -291,6 +292,10 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
                            QString(100'000, QLatin1Char('7'))};
     long right = 0, wrong = 0;
     [[maybe_unused]] long steadyMemory = 0;
+    // The checks come faster than any hand; none of them is the second press of a double click.
+    const int doubleClick = QApplication::doubleClickInterval();
+    QApplication::setDoubleClickInterval(0);
+    const auto restore = qScopeGuard([doubleClick] { QApplication::setDoubleClickInterval(doubleClick); });
     for (int check = 0; check < checks; ++check) {
         if (check % 500 == 499)  // closed and opened again from the main menu
             reopen();
@@ -314,6 +319,9 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
             isRight = isRight && text(ids().answers[i]) == due[static_cast<qsizetype>(i)];
         screen->control<QPushButton>(ids().compute)->click();
         ++(isRight ? right : wrong);
+        if (!isRight && check % 10 == 1)  // now and then a look at the worked solution
+            classOfScreenOpenedBy(screen.get(),
+                                  [this] { screen->control<QPushButton>(ids().workedSolution)->click(); });
         ASSERT_EQ(programState().tally.right(), double(right)) << "check " << check;
         ASSERT_EQ(programState().tally.wrong(), int(wrong)) << "check " << check;
         if (check % 16 == 0)
@@ -442,6 +450,7 @@ TEST_F(ExerciseScreenTest, TheDivisionScreenShowsRichtigWithTheNextTaskOrTheCorr
     EXPECT_EQ(field(r2::WrongLabelField)->accessibleDescription(), QString()) << "no old fraction left to hear";
     EXPECT_FALSE(showsColour(screenImage(*screen), bar, Qt::black));
     const QStringList nextRight = rightAnswer();
+    QTest::qWait(QApplication::doubleClickInterval());  // a press of its own, not the second of a double click
     click(r2::ComputeButton);  // the new task's inputs are empty: a wrong answer takes "Richtig!!" away
     EXPECT_EQ(text(r2::RightMessageField), QString());
     EXPECT_EQ(announced.said.front(), "Richtig!! Neue Aufgabe: " + spokenTask);
