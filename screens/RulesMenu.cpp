@@ -24,6 +24,7 @@ Regeln::Regeln(QWidget* parent) : TemplateDialog(rulesmenu::dialogTemplate(), pa
     bindPageButton<Multiplikatioin>(rulesmenu::MultiplicationButton,
                                     QT_TRANSLATE_NOOP("Template", "Multiplikation von komplexen Zahlen"));
     bindPageButton<Division>(rulesmenu::DivisionButton, QT_TRANSLATE_NOOP("Template", "Division von komplexen Zahlen"));
+    bindPageButton<Polarform>(rulesmenu::PolarButton, QT_TRANSLATE_NOOP("Template", "Polarform und Exponentialform"));
 }
 
 // A screen reader says each button with the topic of its page, which the eye takes from the label beside it.

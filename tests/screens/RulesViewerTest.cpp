@@ -26,7 +26,8 @@ TEST_F(ScreenTest, EveryRowOfTheRulesMenuOpensItsPageAboveTheMenu) {
                                                               {ModulusButton, "Betrag", "page136"},
                                                               {AdditionButton, "Addition", "page137"},
                                                               {MultiplicationButton, "Multiplikatioin", "page138"},
-                                                              {DivisionButton, "Division", "page151"}};
+                                                              {DivisionButton, "Division", "page151"},
+                                                              {PolarButton, "Polarform", "page153"}};
     for (const auto& [button, page, picture] : rows) {
         QWidget* ansehen = menu.control(button);
         EXPECT_EQ(classOfScreenOpenedBy(&menu, [ansehen] { QTest::mouseClick(ansehen, Qt::LeftButton); }),
@@ -45,7 +46,8 @@ TEST_F(ScreenTest, EveryButtonOfTheRulesMenuIsReadWithTheTopicOnItsRowInEveryLan
                                                 {ModulusButton, "Der Betrag einer komplexen Zahl"},
                                                 {AdditionButton, "Addition und Subtraktion von komplexen Zahlen"},
                                                 {MultiplicationButton, "Multiplikation von komplexen Zahlen"},
-                                                {DivisionButton, "Division von komplexen Zahlen"}};
+                                                {DivisionButton, "Division von komplexen Zahlen"},
+                                                {PolarButton, "Polarform und Exponentialform"}};
     for (const QString& language : programLanguages()) {
         useLanguage({language});
         Regeln menu;
