@@ -11,6 +11,7 @@
 #include "screens/ExerciseModes.h"
 #include "screens/RulesMenu.h"
 #include "widgets/PictureButton.h"
+#include "widgets/RadioGroup.h"
 
 #include <QContextMenuEvent>
 #include <QIcon>
@@ -28,9 +29,13 @@ MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(mainmenu::dialo
     setWindowIcon(QIcon(QStringLiteral(":/icons/icon130.png")));
     setUpPictureButton(*control<PictureButton>(mainmenu::RulesButton), 150, QColor(204, 255, 255));
     setUpPictureButton(*control<PictureButton>(mainmenu::PractiseButton), 152, QColor(250, 255, 204));
-    for (const ExerciseModeRow& row : exerciseModes())
-        connect(control<QRadioButton>(row.menuRadio), &QRadioButton::clicked, this,
-                [mode = row.mode] { programState().currentMode = mode; });
+    // Every mode's radio joins one group, whichever box frames it, so that a keyboard chooses among all of them.
+    auto* modes = new RadioGroup(this);
+    for (const ExerciseModeRow& row : exerciseModes()) {
+        auto* radio = control<QRadioButton>(row.menuRadio);
+        modes->addRadio(radio);
+        connect(radio, &QRadioButton::clicked, this, [mode = row.mode] { programState().currentMode = mode; });
+    }
     connect(control<QPushButton>(mainmenu::PractiseButton), &QPushButton::clicked, this, &MainMenuDialog::practise);
     connect(control<QPushButton>(mainmenu::RulesButton), &QPushButton::clicked, this,
             [this] { openAndReturn(openScreen<Regeln>); });

@@ -25,3 +25,4 @@ Betrag::Betrag(QWidget* parent) : RulePage(rulepages::modulus(), parent) {}
 Addition::Addition(QWidget* parent) : RulePage(rulepages::addition(), parent) {}
 Multiplikatioin::Multiplikatioin(QWidget* parent) : RulePage(rulepages::multiplication(), parent) {}
 Division::Division(QWidget* parent) : RulePage(rulepages::division(), parent) {}
+Polarform::Polarform(QWidget* parent) : RulePage(rulepages::polar(), parent) {}

@@ -55,3 +55,10 @@ class Division : public RulePage {
 public:
     explicit Division(QWidget* parent = nullptr);
 };
+
+// The polar and the exponential form: converting to and from them, multiplying and dividing in them.
+class Polarform : public RulePage {
+    Q_OBJECT
+public:
+    explicit Polarform(QWidget* parent = nullptr);
+};

@@ -395,6 +395,14 @@ Tessaro also takes the options of every Qt program, such as
         <source>Division komplexer Zahlen. Um zwei komplexe Zahlen z1 = x1 + j · y1 und z2 = x2 + j · y2 zu dividieren, erweitert man den Bruch mit x2 − j · y2, der konjugiert komplexen Zahl des Nenners. So ergibt sich: z1 / z2 = (x1 + j · y1) / (x2 + j · y2) = (x1 · x2 + y1 · y2) / (x2² + y2²) + j · (x2 · y1 − x1 · y2) / (x2² + y2²). Dabei ist x2² gleich x2 hoch 2. Wie bei den reellen Zahlen ist die Division durch 0 verboten: z2 ≠ 0, d. h. x2 und y2 dürfen nicht beide 0 sein. Da Real- und Imaginärteil des Ergebnisses denselben Nenner haben, lässt sich das Ergebnis zu einem einzigen Bruch zusammenfassen. So stellt es auch dieses Programm dar: z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²).</source>
         <translation>Division of complex numbers. To divide two complex numbers z1 = x1 + j · y1 and z2 = x2 + j · y2, multiply the numerator and the denominator of the fraction by x2 − j · y2, the complex conjugate of the denominator. This gives: z1 / z2 = (x1 + j · y1) / (x2 + j · y2) = (x1 · x2 + y1 · y2) / (x2² + y2²) + j · (x2 · y1 − x1 · y2) / (x2² + y2²), where x2² is x2 squared. As with real numbers, division by 0 is not allowed: z2 ≠ 0, i.e. x2 and y2 must not both be 0. Since the real and imaginary parts of the result have the same denominator, the result can be written as a single fraction. This is also how this program shows it: z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²).</translation>
     </message>
+    <message>
+        <source>Polarform und Exponentialform</source>
+        <translation>Polar and exponential form</translation>
+    </message>
+    <message>
+        <source>Polarform und Exponentialform. Eine komplexe Zahl z = x + j · y lässt sich auch durch die Länge r = |z| ihres Zeigers und den Winkel phi zwischen dem Zeiger und der positiven reellen Achse angeben, in Polarform: z = r, Winkel phi, oder in Exponentialform: z = r · e hoch (j phi) = r · (cos phi + j · sin phi). Kartesisch nach polar: r = √(x² + y²), die Wurzel aus x hoch 2 plus y hoch 2, und alpha = arctan(|y| / |x|), der Arkustangens von Betrag y durch Betrag x. Aus alpha ergibt sich phi nach dem Quadranten, in dem der Zeiger liegt: Quadrant I, x &gt; 0 und y &gt; 0: phi = alpha. Quadrant II, x &lt; 0 und y &gt; 0: phi = 180 Grad minus alpha. Quadrant III, x &lt; 0 und y &lt; 0: phi = minus (180 Grad minus alpha). Quadrant IV, x &gt; 0 und y &lt; 0: phi = minus alpha. Auf den Achsen: phi = 0 Grad für x &gt; 0 und y = 0, 90 Grad für x = 0 und y &gt; 0, 180 Grad für x &lt; 0 und y = 0, minus 90 Grad für x = 0 und y &lt; 0. Polar nach kartesisch: x = r · cos phi, y = r · sin phi. Multiplikation und Division: Beim Multiplizieren werden die Beträge multipliziert und die Winkel addiert, beim Dividieren die Beträge dividiert und die Winkel subtrahiert: r1, Winkel phi1, mal r2, Winkel phi2, ist r1 · r2, Winkel phi1 + phi2; r1, Winkel phi1, durch r2, Winkel phi2, ist r1 / r2, Winkel phi1 − phi2. Ein Winkel liegt über minus 180 Grad und höchstens bei 180 Grad; einen Winkel außerhalb bringt man durch Addieren oder Subtrahieren von 360 Grad zurück. Beispiel: 3 + j4: r = √(3² + 4²) = 5, alpha = arctan(4 / 3) = 53,13 Grad, Quadrant I, also 3 + j4 = 5, Winkel 53,13 Grad, = 5 · e hoch (j 53,13 Grad).</source>
+        <translation>Polar and exponential form. A complex number z = x + j · y can also be given by the length r = |z| of its phasor and the angle phi between the phasor and the positive real axis, in polar form: z = r, angle phi, or in exponential form: z = r · e to the power of (j phi) = r · (cos phi + j · sin phi). Cartesian to polar: r = √(x² + y²), the square root of x squared plus y squared, and alpha = arctan(|y| / |x|), the arctangent of the absolute value of y over the absolute value of x. Phi follows from alpha by the quadrant the phasor lies in: quadrant I, x &gt; 0 and y &gt; 0: phi = alpha. Quadrant II, x &lt; 0 and y &gt; 0: phi = 180 degrees minus alpha. Quadrant III, x &lt; 0 and y &lt; 0: phi = minus (180 degrees minus alpha). Quadrant IV, x &gt; 0 and y &lt; 0: phi = minus alpha. On the axes: phi = 0 degrees for x &gt; 0 and y = 0, 90 degrees for x = 0 and y &gt; 0, 180 degrees for x &lt; 0 and y = 0, minus 90 degrees for x = 0 and y &lt; 0. Polar to Cartesian: x = r · cos phi, y = r · sin phi. Multiplying and dividing: a product has the product of the moduli and the sum of the angles, a quotient the quotient of the moduli and the difference of the angles: r1, angle phi1, times r2, angle phi2, is r1 · r2, angle phi1 + phi2; r1, angle phi1, divided by r2, angle phi2, is r1 / r2, angle phi1 − phi2. An angle lies above minus 180 degrees and at most at 180 degrees; an angle outside is brought back by adding or subtracting 360 degrees. Example: 3 + j4: r = √(3² + 4²) = 5, alpha = arctan(4 / 3) = 53.13 degrees, quadrant I, so 3 + j4 = 5, angle 53.13 degrees, = 5 · e to the power of (j 53.13 degrees).</translation>
+    </message>
 </context>
 <context>
     <name>Rechnen1</name>
@@ -632,6 +640,14 @@ in Cartesian form only.</translation>
     <message>
         <source>Tessaro ist freie Software unter der GNU General Public License, Version 3 oder später, ohne jegliche Gewährleistung.</source>
         <translation>Tessaro is free software under the GNU General Public License, version 3 or later, without any warranty.</translation>
+    </message>
+    <message>
+        <source>Polarform und Exponentialform</source>
+        <translation>Polar and exponential form</translation>
+    </message>
+    <message>
+        <source>REGELN Polarform und Exponentialform</source>
+        <translation>RULES Polar and exponential form</translation>
     </message>
 </context>
 <context>

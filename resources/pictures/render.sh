@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Renders the pictures of the rules viewer from their sources in src/:
-#   page135 page136 page137 page138 page139 page151  (LaTeX, typeset text)
-#   portrait133                                       (SVG engraving)
+#   page135 page136 page137 page138 page139 page151 page153  (LaTeX, typeset text)
+#   portrait133                                               (SVG engraving)
 # each at 1x and @2x, and checks the results. The rule pages are typeset
 # in German into this folder and in English into en/ (same names, same
 # sizes); the portrait has no text and exists once.
@@ -46,6 +46,7 @@ pages=(
   "page138 491 175"
   "page139 543 409"
   "page151 542 405"
+  "page153 620 540"
 )
 PORTRAIT="portrait133 142 182"
 

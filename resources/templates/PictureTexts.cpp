@@ -81,6 +81,33 @@ const std::pair<std::string_view, PictureText> kTexts[] = {
           "Da Real- und Imaginärteil des Ergebnisses denselben Nenner haben, lässt sich das Ergebnis zu einem "
           "einzigen Bruch zusammenfassen. So stellt es auch dieses Programm dar: "
           "z1 / z2 = ((x1 · x2 + y1 · y2) + j · (x2 · y1 − x1 · y2)) / (x2² + y2²).")}},
+    // The angle sign, the degree sign and the Greek letters in words, so that a screen reader says what they mean.
+    {":/pictures/page153.png",
+     {QT_TRANSLATE_NOOP("Picture", "Polarform und Exponentialform"),
+      QT_TRANSLATE_NOOP(
+          "Picture",
+          "Polarform und Exponentialform. "
+          "Eine komplexe Zahl z = x + j · y lässt sich auch durch die Länge r = |z| ihres Zeigers und den Winkel phi "
+          "zwischen dem Zeiger und der positiven reellen Achse angeben, in Polarform: z = r, Winkel phi, oder in "
+          "Exponentialform: z = r · e hoch (j phi) = r · (cos phi + j · sin phi). "
+          "Kartesisch nach polar: r = √(x² + y²), die Wurzel aus x hoch 2 plus y hoch 2, und "
+          "alpha = arctan(|y| / |x|), der Arkustangens von Betrag y durch Betrag x. "
+          "Aus alpha ergibt sich phi nach dem Quadranten, in dem der Zeiger liegt: "
+          "Quadrant I, x > 0 und y > 0: phi = alpha. "
+          "Quadrant II, x < 0 und y > 0: phi = 180 Grad minus alpha. "
+          "Quadrant III, x < 0 und y < 0: phi = minus (180 Grad minus alpha). "
+          "Quadrant IV, x > 0 und y < 0: phi = minus alpha. "
+          "Auf den Achsen: phi = 0 Grad für x > 0 und y = 0, 90 Grad für x = 0 und y > 0, 180 Grad für x < 0 und "
+          "y = 0, minus 90 Grad für x = 0 und y < 0. "
+          "Polar nach kartesisch: x = r · cos phi, y = r · sin phi. "
+          "Multiplikation und Division: Beim Multiplizieren werden die Beträge multipliziert und die Winkel addiert, "
+          "beim Dividieren die Beträge dividiert und die Winkel subtrahiert: "
+          "r1, Winkel phi1, mal r2, Winkel phi2, ist r1 · r2, Winkel phi1 + phi2; "
+          "r1, Winkel phi1, durch r2, Winkel phi2, ist r1 / r2, Winkel phi1 − phi2. "
+          "Ein Winkel liegt über minus 180 Grad und höchstens bei 180 Grad; einen Winkel außerhalb bringt man durch "
+          "Addieren oder Subtrahieren von 360 Grad zurück. "
+          "Beispiel: 3 + j4: r = √(3² + 4²) = 5, alpha = arctan(4 / 3) = 53,13 Grad, Quadrant I, also "
+          "3 + j4 = 5, Winkel 53,13 Grad, = 5 · e hoch (j 53,13 Grad).")}},
 };
 
 }  // namespace

@@ -16,6 +16,9 @@ using namespace rulesmenu;
 // clang-format off
 constexpr ControlTemplate kRulesMenuControls[] = {
     {BackButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Zurück zum Hauptmenü"), {151, 299, 50, 28}, DefaultButton | MultiLine | TabStop},
+    // The row of the polar and exponential form, added above the first in the room the menu has there.
+    {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Polarform und Exponentialform"), {32, 11, 113, 8}, 0},
+    {PolarButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Ansehen!"), {204, 9, 50, 14}, TabStop},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Der Geschichte von den i´s und j´s"), {32, 33, 113, 8}, 0},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Definition und Darstellung einer komplexen Zahl"), {32, 55, 152, 8}, 0},
     {kNoId, K::StaticText, QT_TRANSLATE_NOOP("Template", "Der Betrag einer komplexen Zahl"), {32, 77, 105, 8}, 0},
@@ -59,6 +62,10 @@ constexpr ControlTemplate kDivisionControls[] = {
     {rulepages::DivisionBackButton, K::PushButton, QT_TRANSLATE_NOOP("Template", "Zurück"), {224, 285, 59, 24}, TabStop},
     {kNoId, K::StaticPicture, ":/pictures/page151.png", {73, 17, 0, 0}, 0},
 };
+constexpr ControlTemplate kPolarControls[] = {
+    closingPageButton(210, 356),
+    {kNoId, K::StaticPicture, ":/pictures/page153.png", {33, 10, 0, 0}, 0},
+};
 
 constexpr DialogTemplate kRulesMenu{131, QT_TRANSLATE_NOOP("Template", "Rechenregeln für komplexe Zahlen"), 352, 334, FrameKind::Modal, kRulesMenuControls};
 constexpr DialogTemplate kIundj{134, QT_TRANSLATE_NOOP("Template", "REGELN Die Geschichte von den i´s und j´s"), 487, 198, FrameKind::Modal, kIundjControls};
@@ -67,6 +74,7 @@ constexpr DialogTemplate kModulus{141, QT_TRANSLATE_NOOP("Template", "REGELN Bet
 constexpr DialogTemplate kAddition{142, QT_TRANSLATE_NOOP("Template", "REGELN Addition"), 492, 254, FrameKind::Modal, kAdditionControls};
 constexpr DialogTemplate kMultiplication{143, QT_TRANSLATE_NOOP("Template", "REGELN Multiplikation"), 574, 246, FrameKind::Modal, kMultiplicationControls};
 constexpr DialogTemplate kDivision{147, QT_TRANSLATE_NOOP("Template", "REGELN Division"), 508, 316, FrameKind::Modal, kDivisionControls};
+constexpr DialogTemplate kPolar{154, QT_TRANSLATE_NOOP("Template", "REGELN Polarform und Exponentialform"), 480, 394, FrameKind::Modal, kPolarControls};
 // clang-format on
 
 }  // namespace
@@ -78,5 +86,6 @@ const DialogTemplate& rulepages::modulus() { return kModulus; }
 const DialogTemplate& rulepages::addition() { return kAddition; }
 const DialogTemplate& rulepages::multiplication() { return kMultiplication; }
 const DialogTemplate& rulepages::division() { return kDivision; }
+const DialogTemplate& rulepages::polar() { return kPolar; }
 
 }  // namespace tessaro

@@ -15,13 +15,14 @@ enum ControlId : int {
     AdditionButton = 1006,
     MultiplicationButton = 1007,
     DivisionButton = 1008,
+    PolarButton = 1009,
 };
 
 const DialogTemplate& dialogTemplate();  // 131
 
 }  // namespace tessaro::rulesmenu
 
-// The six rule pages: a picture and "Zurück".
+// The rule pages: a picture and "Zurück".
 namespace tessaro::rulepages {
 
 enum ControlId : int {
@@ -35,5 +36,6 @@ const DialogTemplate& modulus();         // 141
 const DialogTemplate& addition();        // 142
 const DialogTemplate& multiplication();  // 143
 const DialogTemplate& division();        // 147
+const DialogTemplate& polar();           // 154
 
 }  // namespace tessaro::rulepages

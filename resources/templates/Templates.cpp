@@ -14,10 +14,11 @@ namespace tessaro::templates {
 
 std::span<const DialogTemplate* const> all() {
     static const DialogTemplate* const everyTemplate[] = {
-        &mainmenu::dialogTemplate(),  &about::dialogTemplate(),     &rechnen1::dialogTemplate(),
-        &rechnen2::dialogTemplate(),  &rulesmenu::dialogTemplate(), &rulepages::iundj(),
-        &rulepages::definition(),     &rulepages::modulus(),        &rulepages::addition(),
-        &rulepages::multiplication(), &rulepages::division(),       &loesungsweg::dialogTemplate(),
+        &mainmenu::dialogTemplate(),    &about::dialogTemplate(),     &rechnen1::dialogTemplate(),
+        &rechnen2::dialogTemplate(),    &rulesmenu::dialogTemplate(), &rulepages::iundj(),
+        &rulepages::definition(),       &rulepages::modulus(),        &rulepages::addition(),
+        &rulepages::multiplication(),   &rulepages::division(),       &rulepages::polar(),
+        &loesungsweg::dialogTemplate(),
     };
     return everyTemplate;
 }
