@@ -3,7 +3,6 @@
 
 #include "logic/PolarDiagnosis.h"
 
-#include "logic/AnswerDiagnosis.h"
 #include "logic/PolarNumber.h"
 #include "logic/PolarReading.h"
 

@@ -13,6 +13,16 @@ namespace {
 
 constexpr Decimal kHalfTurn{18000, false};  // 180°
 
+Position positionOf(double x, double y) {
+    if (y == 0)
+        return x > 0 ? Position::PositiveReal : Position::NegativeReal;
+    if (x == 0)
+        return y > 0 ? Position::PositiveImaginary : Position::NegativeImaginary;
+    if (x > 0)
+        return y > 0 ? Position::Quadrant1 : Position::Quadrant4;
+    return y > 0 ? Position::Quadrant2 : Position::Quadrant3;
+}
+
 bool onAxis(Position position) { return position >= Position::PositiveReal; }
 
 // φ from α by the quadrant's rule: α, 180° − α, α − 180°, −α; on an axis the axis's angle.
@@ -113,16 +123,6 @@ std::vector<MathTerm> modulusSides(Decimal x, Decimal y) {
 std::string magnitude(Decimal value) { return mathText({std::llabs(value.hundredths), value.rounded}); }
 
 }  // namespace
-
-Position positionOf(double x, double y) {
-    if (y == 0)
-        return x > 0 ? Position::PositiveReal : Position::NegativeReal;
-    if (x == 0)
-        return y > 0 ? Position::PositiveImaginary : Position::NegativeImaginary;
-    if (x > 0)
-        return y > 0 ? Position::Quadrant1 : Position::Quadrant4;
-    return y > 0 ? Position::Quadrant2 : Position::Quadrant3;
-}
 
 RoundedPolar roundedPolar(Decimal x, Decimal y) {
     const Position position = positionOf(x.value(), y.value());

@@ -22,7 +22,6 @@ enum class Position {
     NegativeReal,
     NegativeImaginary
 };
-Position positionOf(double x, double y);
 
 // r, α and φ, each rounded to two decimals from the rounded values before it, as the steps write them.
 struct RoundedPolar {

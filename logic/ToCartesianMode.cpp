@@ -8,6 +8,7 @@
 #include "logic/SolutionFrame.h"
 
 #include <cmath>
+#include <utility>
 
 namespace tessaro {
 
