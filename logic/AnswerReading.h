@@ -27,6 +27,10 @@ enum class AnswerForm {
     Cartesian,    // x+jy or x-jy
     WholeNumber,  // one whole number
     Fraction,     // three whole numbers: the real and imaginary part of a numerator and a denominator
+
+    // Judged by value, read leniently, with decimals:
+    Polar,             // a modulus and an angle in degrees
+    DecimalCartesian,  // x+jy
 };
 
 // How a text that has the right value differs from the one accepted form, the first that applies.

@@ -3,6 +3,8 @@
 
 #include "logic/ExerciseTask.h"
 
+#include "logic/PolarReading.h"
+
 namespace tessaro {
 
 std::string typedField(const TypedAnswer& typed, std::size_t index) {
@@ -14,9 +16,11 @@ bool isRightAnswer(std::string_view typed, std::string_view expected) { return t
 bool isRightAnswer(const TypedAnswer& typed, const ExerciseTask& task) {
     if (typed.size() != task.fields.size())
         return false;
-    for (std::size_t i = 0; i < typed.size(); ++i)
-        if (!isRightAnswer(typed[i], task.fields[i].expected))
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const AnswerField& field = task.fields[i];
+        if (field.byValue ? !isWithinTolerance(typed[i], *field.byValue) : !isRightAnswer(typed[i], field.expected))
             return false;
+    }
     return true;
 }
 

@@ -17,6 +17,15 @@ Phrase askedForm(AnswerForm form) {
     case AnswerForm::Fraction:
         return phrase(QT_TRANSLATE_NOOP(
             "Loesungsweg", "Verlangt sind drei ganze Zahlen: Realteil und Imaginärteil des Zählers und der Nenner."));
+    case AnswerForm::Polar:
+        return phrase(
+            QT_TRANSLATE_NOOP("Loesungsweg",
+                              "Verlangt sind der Betrag und der Winkel in Grad, jeder in seinem Feld, auf zwei "
+                              "Nachkommastellen gerundet, der Winkel auf mindestens eine."));
+    case AnswerForm::DecimalCartesian:
+        return phrase(QT_TRANSLATE_NOOP(
+            "Loesungsweg",
+            "Verlangt ist die Form x+jy, Realteil und Imaginärteil auf zwei Nachkommastellen gerundet."));
     }
     return {};
 }
@@ -60,6 +69,8 @@ Phrase partName(AnswerPart part) {
         return phrase(QT_TRANSLATE_NOOP("Loesungsweg", "der Imaginärteil des Zählers"));
     case AnswerPart::Denominator:
         return phrase(QT_TRANSLATE_NOOP("Loesungsweg", "der Nenner"));
+    case AnswerPart::Angle:
+        return phrase(QT_TRANSLATE_NOOP("Loesungsweg", "der Winkel"));
     }
     return {};
 }
@@ -78,6 +89,8 @@ Phrase signTurned(AnswerPart part) {
         return phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Der Imaginärteil des Zählers hat das falsche Vorzeichen."));
     case AnswerPart::Denominator:
         return phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Der Nenner hat das falsche Vorzeichen."));
+    case AnswerPart::Angle:
+        return phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Der Winkel hat das falsche Vorzeichen."));
     }
     return {};
 }
@@ -143,6 +156,18 @@ std::vector<ExplanationLine> explainCartesian(const Diagnosis& diagnosis, const 
         return {says({signTurned(diagnosis.parts.at(0))})};
     case Finding::WrongParts:
         return {says({phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Nicht richtig: %1."), {partList(diagnosis.parts)})})};
+    // The polar modes put these into words themselves (PolarModes.h).
+    case Finding::NoQuadrantCorrection:
+    case Finding::XYSwapped:
+    case Finding::DegreesRadians:
+    case Finding::CosSinSwapped:
+    case Finding::AnglesAdded:
+    case Finding::AnglesSubtracted:
+    case Finding::ModuliAdded:
+    case Finding::ModuliSubtracted:
+    case Finding::AddedInPolarForm:
+    case Finding::RoundedTooCoarsely:
+        break;
     }
     return {};
 }

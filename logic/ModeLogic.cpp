@@ -5,6 +5,7 @@
 
 #include "logic/CartesianModes.h"
 #include "logic/Explanation.h"
+#include "logic/PolarModes.h"
 
 #include <algorithm>
 #include <utility>
@@ -18,6 +19,11 @@ const ModeLogic kModes[] = {
     {ExerciseMode::Modulus, makeModulusTask, judgeModulus, solveModulus, explainCartesian},
     {ExerciseMode::Multiply, makeMultiplyTask, judgeMultiply, solveMultiply, explainCartesian},
     {ExerciseMode::Divide, makeDivisionTask, judgeDivision, solveDivision, explainCartesian},
+    {ExerciseMode::ToPolar, makeToPolarTask, judgeToPolar, solveToPolar, explainToPolar},
+    {ExerciseMode::ToCartesian, makeToCartesianTask, judgeToCartesian, solveToCartesian, explainToCartesian},
+    {ExerciseMode::PolarMultiplyDivide, makePolarProductTask, judgePolarProduct, solvePolarProduct,
+     explainPolarProduct},
+    {ExerciseMode::AddPhasors, makePhasorSumTask, judgePhasorSum, solvePhasorSum, explainPhasorSum},
 };
 
 }  // namespace

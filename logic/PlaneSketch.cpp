@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <complex>
+#include <cstdio>
 #include <numbers>
 
 namespace tessaro {
@@ -41,8 +42,7 @@ void parallelogram(PlaneSketch& sketch, Complex a, PlaneRole roleA, Complex b, P
     sketch.guides.push_back({roleA, pointOf(b), pointOf(a + b), {}});
 }
 
-PlaneSketch sum(const TaskNumbers& task, std::optional<ReadValue> typed) {
-    const Complex a = complexOf(task.first), b = complexOf(task.second);
+PlaneSketch sum(Complex a, Complex b, std::optional<ReadValue> typed) {
     PlaneSketch sketch;
     sketch.arrows = {arrow(PlaneRole::Operand1, a, kZ1), arrow(PlaneRole::Operand2, b, kZ2),
                      arrow(PlaneRole::Result, a + b, kZ1 + " + " + kZ2)};
@@ -52,8 +52,7 @@ PlaneSketch sum(const TaskNumbers& task, std::optional<ReadValue> typed) {
 }
 
 // z₁ − z₂ = z₁ + (−z₂): the parallelogram of z₁ and the turned-round z₂.
-PlaneSketch difference(const TaskNumbers& task, std::optional<ReadValue> typed) {
-    const Complex a = complexOf(task.first), b = complexOf(task.second);
+PlaneSketch difference(Complex a, Complex b, std::optional<ReadValue> typed) {
     PlaneSketch sketch;
     sketch.arrows = {arrow(PlaneRole::Operand1, a, kZ1), arrow(PlaneRole::Operand2, b, kZ2),
                      arrow(PlaneRole::Helper, -b, kMinus + kZ2),
@@ -63,17 +62,22 @@ PlaneSketch difference(const TaskNumbers& task, std::optional<ReadValue> typed) 
     return sketch;
 }
 
-PlaneSketch modulus(const TaskNumbers& task, std::optional<ReadValue> typed) {
-    const ComplexValue z = task.first;
-    const PlanePoint tip = pointOf(complexOf(z)), foot{tip.re, 0};
+// The arrow of z with its right triangle of x and y; on an axis the arrow is its own length and has no triangle.
+PlaneSketch rightTriangle(PlanePoint tip, const std::string& x, const std::string& y) {
+    const PlanePoint foot{tip.re, 0};
     PlaneSketch sketch;
     sketch.arrows = {{PlaneRole::Operand1, kOrigin, tip, "z"}};
-    // On an axis the arrow is its own length: there is no triangle.
-    if (z.re != 0 && z.im != 0) {
-        sketch.guides = {{PlaneRole::Helper, kOrigin, foot, "x = " + signedNumber(z.re)},
-                         {PlaneRole::Helper, foot, tip, "y = " + signedNumber(z.im)}};
+    if (tip.re != 0 && tip.im != 0) {
+        sketch.guides = {{PlaneRole::Helper, kOrigin, foot, "x = " + x}, {PlaneRole::Helper, foot, tip, "y = " + y}};
         sketch.rightAngle = PlaneRightAngle{foot, kOrigin, tip};
     }
+    return sketch;
+}
+
+PlaneSketch modulus(const TaskNumbers& task, std::optional<ReadValue> typed) {
+    const ComplexValue z = task.first;
+    const PlanePoint tip = pointOf(complexOf(z));
+    PlaneSketch sketch = rightTriangle(tip, signedNumber(z.re), signedNumber(z.im));
     sketch.lengths = {{PlaneRole::Result, tip, std::abs(complexOf(z)), 1, "|z|"}};
     // A modulus is one number; a typed number with an imaginary part is drawn as the point it is.
     if (typed && typed->im == 0)
@@ -92,8 +96,7 @@ void turnAndStretch(PlaneSketch& sketch, Complex a, double angle, Complex result
     sketch.guides.push_back({role, pointOf(std::polar(std::abs(a), std::arg(a) + angle)), pointOf(result), {}});
 }
 
-PlaneSketch product(const TaskNumbers& task, std::optional<ReadValue> typed) {
-    const Complex a = complexOf(task.first), b = complexOf(task.second);
+PlaneSketch product(Complex a, Complex b, std::optional<ReadValue> typed) {
     PlaneSketch sketch;
     sketch.arrows = {arrow(PlaneRole::Operand1, a, kZ1), arrow(PlaneRole::Operand2, b, kZ2),
                      arrow(PlaneRole::Result, a * b, kZ1 + " \u00B7 " + kZ2)};
@@ -105,8 +108,8 @@ PlaneSketch product(const TaskNumbers& task, std::optional<ReadValue> typed) {
 }
 
 // z₁ / z₂ = z₁ · z₂* / |z₂|²: turned by the conjugate's angle −φ₂, shrunk by |z₂|.
-PlaneSketch quotient(const TaskNumbers& task, std::optional<ReadValue> typed) {
-    const Complex a = complexOf(task.first), b = complexOf(task.second), conjugate = std::conj(b);
+PlaneSketch quotient(Complex a, Complex b, std::optional<ReadValue> typed) {
+    const Complex conjugate = std::conj(b);
     PlaneSketch sketch;
     sketch.arrows = {arrow(PlaneRole::Operand1, a, kZ1), arrow(PlaneRole::Operand2, b, kZ2),
                      arrow(PlaneRole::Conjugate, conjugate, kZ2 + "*")};
@@ -122,20 +125,56 @@ PlaneSketch quotient(const TaskNumbers& task, std::optional<ReadValue> typed) {
     return sketch;
 }
 
+// A conversion between the forms: one arrow, its angle φ and its triangle of x and y; the answer is the same point.
+PlaneSketch conversion(PlanePoint tip, const std::string& x, const std::string& y, std::optional<ReadValue> typed) {
+    PlaneSketch sketch = rightTriangle(tip, x, y);
+    markAngle(sketch, PlaneRole::Result, Complex(tip.re, tip.im), angleOf(tip), 1, "\u03C6");
+    addTyped(sketch, typed);
+    return sketch;
+}
+
+Complex polarComplex(PolarValue value) {
+    const PlanePoint point = polarPoint(value.modulus, value.degrees);
+    return {point.re, point.im};
+}
+
+// A part as the triangle's leg names it: two decimals where it is not whole.
+std::string legText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, value == std::round(value) ? "%.0f" : "%.2f", value);
+    std::string written = text;
+    if (written.front() == '-')
+        written.replace(0, 1, kMinus);
+    return written;
+}
+
 }  // namespace
 
 PlaneSketch sketchOf(const TaskNumbers& task, std::optional<ReadValue> typed) {
     switch (task.operation) {
     case Operation::Add:
-        return sum(task, typed);
+        return sum(complexOf(task.first), complexOf(task.second), typed);
     case Operation::Subtract:
-        return difference(task, typed);
+        return difference(complexOf(task.first), complexOf(task.second), typed);
     case Operation::Modulus:
         return modulus(task, typed);
     case Operation::Multiply:
-        return product(task, typed);
+        return product(complexOf(task.first), complexOf(task.second), typed);
     case Operation::Divide:
-        return quotient(task, typed);
+        return quotient(complexOf(task.first), complexOf(task.second), typed);
+    case Operation::ToPolar:
+        return conversion(pointOf(complexOf(task.first)), signedNumber(task.first.re), signedNumber(task.first.im),
+                          typed);
+    case Operation::ToCartesian: {
+        const PlanePoint tip = pointOf(polarComplex(task.firstPolar));
+        return conversion(tip, legText(tip.re), legText(tip.im), typed);
+    }
+    case Operation::PolarMultiply:
+        return product(polarComplex(task.firstPolar), polarComplex(task.secondPolar), typed);
+    case Operation::PolarDivide:
+        return quotient(polarComplex(task.firstPolar), polarComplex(task.secondPolar), typed);
+    case Operation::AddPhasors:
+        return sum(polarComplex(task.firstPolar), polarComplex(task.secondPolar), typed);
     }
     return {};
 }

@@ -12,13 +12,33 @@ struct ComplexValue {
     bool operator==(const ComplexValue&) const = default;
 };
 
-enum class Operation { Add, Subtract, Modulus, Multiply, Divide };
+// r∠φ with a whole modulus and a whole angle in degrees.
+struct PolarValue {
+    int modulus = 0;
+    int degrees = 0;
+    bool operator==(const PolarValue&) const = default;
+};
 
-// The exact values behind a task's texts.
+enum class Operation {
+    Add,
+    Subtract,
+    Modulus,
+    Multiply,
+    Divide,
+    ToPolar,
+    ToCartesian,
+    PolarMultiply,
+    PolarDivide,
+    AddPhasors
+};
+
+// The exact values behind a task's texts: the cartesian operands, or the polar ones.
 struct TaskNumbers {
     Operation operation = Operation::Add;
     ComplexValue first;
     ComplexValue second;  // not used by the modulus
+    PolarValue firstPolar = {};
+    PolarValue secondPolar = {};  // not used by the conversion to the cartesian form
 };
 
 }  // namespace tessaro

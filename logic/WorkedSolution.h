@@ -34,10 +34,23 @@ enum class Finding {
     PartsSwapped,          // real and imaginary part swapped
     SignTurned,            // one part right but for its sign
     WrongParts,            // these parts are wrong
+
+    // The polar form: converting to it and from it, multiplying and dividing in it, adding phasors. A turned angle is
+    // SignTurned with the angle, r² for r is RootMissing.
+    NoQuadrantCorrection,  // the angle without its quadrant's correction: φ ± 180°, or the triangle's angle α itself
+    XYSwapped,             // x and y swapped in the arctan: 90° − φ
+    DegreesRadians,        // degrees and radians mixed
+    CosSinSwapped,         // x = r·sin φ and y = r·cos φ
+    AnglesAdded,           // angles added when dividing
+    AnglesSubtracted,      // angles subtracted when multiplying
+    ModuliAdded,           // moduli added: when multiplying, or when adding phasors
+    ModuliSubtracted,      // moduli subtracted when dividing
+    AddedInPolarForm,      // phasors added in polar form: (r₁ + r₂)∠(φ₁ + φ₂)
+    RoundedTooCoarsely,    // near the value, but further from it than two decimals in every step allow
 };
 
 // The parts of an answer a finding names.
-enum class AnswerPart { Real, Imaginary, Modulus, RealNumerator, ImaginaryNumerator, Denominator };
+enum class AnswerPart { Real, Imaginary, Modulus, RealNumerator, ImaginaryNumerator, Denominator, Angle };
 
 struct Diagnosis {
     Finding finding = Finding::Right;
@@ -46,6 +59,9 @@ struct Diagnosis {
     bool reducedFraction = false;             // with FormOnly: an equal fraction, not the one asked for
     std::vector<AnswerPart> parts;            // with SignTurned and WrongParts
     MathTerm detail;                          // with RootMissing: the root that was left out
+    // A polar answer's modulus and angle are judged each on its own: what the angle shows where the modulus shows
+    // something too, or what a part shows besides a slip of the other.
+    std::vector<Diagnosis> further = {};
 };
 
 // A line of the explanation under the calculation: a sentence or several, or a formula.

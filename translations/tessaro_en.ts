@@ -328,6 +328,182 @@ Tessaro also takes the options of every Qt program, such as
         <source>%1, %2 und %3</source>
         <translation>%1, %2 and %3</translation>
     </message>
+    <message>
+        <source>Verlangt sind der Betrag und der Winkel in Grad, jeder in seinem Feld, auf zwei Nachkommastellen gerundet, der Winkel auf mindestens eine.</source>
+        <translation>The modulus and the angle in degrees are asked for, each in its own field, rounded to two decimals, the angle to at least one.</translation>
+    </message>
+    <message>
+        <source>Verlangt ist die Form x+jy, Realteil und Imaginärteil auf zwei Nachkommastellen gerundet.</source>
+        <translation>The form asked for is x+jy, the real and the imaginary part rounded to two decimals.</translation>
+    </message>
+    <message>
+        <source>der Winkel</source>
+        <translation>the angle</translation>
+    </message>
+    <message>
+        <source>Der Winkel hat das falsche Vorzeichen.</source>
+        <translation>The angle has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Realteil positiv, Imaginärteil positiv: z liegt im 1. Quadranten.</source>
+        <translation>Real part positive, imaginary part positive: z lies in the first quadrant.</translation>
+    </message>
+    <message>
+        <source>Realteil negativ, Imaginärteil positiv: z liegt im 2. Quadranten.</source>
+        <translation>Real part negative, imaginary part positive: z lies in the second quadrant.</translation>
+    </message>
+    <message>
+        <source>Realteil negativ, Imaginärteil negativ: z liegt im 3. Quadranten.</source>
+        <translation>Real part negative, imaginary part negative: z lies in the third quadrant.</translation>
+    </message>
+    <message>
+        <source>Realteil positiv, Imaginärteil negativ: z liegt im 4. Quadranten.</source>
+        <translation>Real part positive, imaginary part negative: z lies in the fourth quadrant.</translation>
+    </message>
+    <message>
+        <source>Imaginärteil null, Realteil positiv: z liegt auf der positiven reellen Achse.</source>
+        <translation>Imaginary part zero, real part positive: z lies on the positive real axis.</translation>
+    </message>
+    <message>
+        <source>Realteil null, Imaginärteil positiv: z liegt auf der positiven imaginären Achse.</source>
+        <translation>Real part zero, imaginary part positive: z lies on the positive imaginary axis.</translation>
+    </message>
+    <message>
+        <source>Imaginärteil null, Realteil negativ: z liegt auf der negativen reellen Achse.</source>
+        <translation>Imaginary part zero, real part negative: z lies on the negative real axis.</translation>
+    </message>
+    <message>
+        <source>Realteil null, Imaginärteil negativ: z liegt auf der negativen imaginären Achse.</source>
+        <translation>Real part zero, imaginary part negative: z lies on the negative imaginary axis.</translation>
+    </message>
+    <message>
+        <source>Im 1. Quadranten ist φ = α:</source>
+        <translation>In the first quadrant, φ = α:</translation>
+    </message>
+    <message>
+        <source>Im 2. Quadranten ist φ = 180° − α:</source>
+        <translation>In the second quadrant, φ = 180° − α:</translation>
+    </message>
+    <message>
+        <source>Im 3. Quadranten ist φ = α − 180°:</source>
+        <translation>In the third quadrant, φ = α − 180°:</translation>
+    </message>
+    <message>
+        <source>Im 4. Quadranten ist φ = −α:</source>
+        <translation>In the fourth quadrant, φ = −α:</translation>
+    </message>
+    <message>
+        <source>Der Winkel ist der Winkel der Achse:</source>
+        <translation>The angle is the angle of the axis:</translation>
+    </message>
+    <message>
+        <source>Betrag: r = √(x² + y²)</source>
+        <translation>Modulus: r = √(x² + y²)</translation>
+    </message>
+    <message>
+        <source>Der Winkel im rechtwinkligen Dreieck aus |x| und |y|, mit dem Taschenrechner in Grad: α = arctan(|y| / |x|)</source>
+        <translation>The angle in the right triangle of |x| and |y|, with the calculator in degrees: α = arctan(|y| / |x|)</translation>
+    </message>
+    <message>
+        <source>In Polarform und in Exponentialform:</source>
+        <translation>In polar form and in exponential form:</translation>
+    </message>
+    <message>
+        <source>Realteil: x = r · cos φ</source>
+        <translation>Real part: x = r · cos φ</translation>
+    </message>
+    <message>
+        <source>Imaginärteil: y = r · sin φ</source>
+        <translation>Imaginary part: y = r · sin φ</translation>
+    </message>
+    <message>
+        <source>In kartesischer Form:</source>
+        <translation>In cartesian form:</translation>
+    </message>
+    <message>
+        <source>Beträge dividieren, Winkel subtrahieren:</source>
+        <translation>Divide the moduli, subtract the angles:</translation>
+    </message>
+    <message>
+        <source>Beträge multiplizieren, Winkel addieren:</source>
+        <translation>Multiply the moduli, add the angles:</translation>
+    </message>
+    <message>
+        <source>Den Winkel um 360° verschieben, bis er zwischen −180° und 180° liegt:</source>
+        <translation>Shift the angle by 360° until it lies between −180° and 180°:</translation>
+    </message>
+    <message>
+        <source>In Exponentialform:</source>
+        <translation>In exponential form:</translation>
+    </message>
+    <message>
+        <source>Beide Zeiger in die kartesische Form umrechnen, x = r · cos φ und y = r · sin φ:</source>
+        <translation>Convert both phasors to cartesian form, x = r · cos φ and y = r · sin φ:</translation>
+    </message>
+    <message>
+        <source>Der Winkel fehlt.</source>
+        <translation>The angle is missing.</translation>
+    </message>
+    <message>
+        <source>Der Betrag fehlt.</source>
+        <translation>The modulus is missing.</translation>
+    </message>
+    <message>
+        <source>Der Winkel liegt im falschen Quadranten: arctan gibt nur Winkel zwischen −90° und 90°.</source>
+        <translation>The angle lies in the wrong quadrant: arctan gives only angles between −90° and 90°.</translation>
+    </message>
+    <message>
+        <source>In welchem Quadranten z liegt, zeigen die Vorzeichen von Realteil und Imaginärteil; danach richtet sich φ.</source>
+        <translation>The signs of the real and the imaginary part show which quadrant z lies in, and φ follows from that.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wären x und y im arctan vertauscht; das gibt 90° − φ. Der Winkel im Dreieck ist α = arctan(|y| / |x|).</source>
+        <translation>It looks as if x and y were swapped in the arctan; that gives 90° − φ. The angle in the triangle is α = arctan(|y| / |x|).</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als hätte der Taschenrechner cos und sin im Bogenmaß (RAD) gerechnet. Der Winkel ist in Grad gegeben: auf DEG umstellen.</source>
+        <translation>It looks as if the calculator took cos and sin in radians (RAD). The angle is given in degrees: switch the calculator to DEG.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre der Winkel im Bogenmaß (RAD) gerechnet worden. Verlangt ist er in Grad: den Taschenrechner auf DEG umstellen.</source>
+        <translation>It looks as if the angle was worked out in radians (RAD). It is asked for in degrees: switch the calculator to DEG.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wären cos und sin vertauscht: x = r · cos φ und y = r · sin φ.</source>
+        <translation>It looks as if cos and sin were swapped: x = r · cos φ and y = r · sin φ.</translation>
+    </message>
+    <message>
+        <source>Beim Dividieren werden die Winkel subtrahiert, nicht addiert: φ = φ₁ − φ₂.</source>
+        <translation>When dividing, the angles are subtracted, not added: φ = φ₁ − φ₂.</translation>
+    </message>
+    <message>
+        <source>Beim Multiplizieren werden die Winkel addiert, nicht subtrahiert: φ = φ₁ + φ₂.</source>
+        <translation>When multiplying, the angles are added, not subtracted: φ = φ₁ + φ₂.</translation>
+    </message>
+    <message>
+        <source>Die Beträge zweier Zeiger addieren sich nur, wenn beide in dieselbe Richtung zeigen. Zeiger werden in kartesischer Form addiert.</source>
+        <translation>The moduli of two phasors add up only when both point the same way. Phasors are added in cartesian form.</translation>
+    </message>
+    <message>
+        <source>Beim Multiplizieren werden die Beträge multipliziert, nicht addiert: r = r₁ · r₂.</source>
+        <translation>When multiplying, the moduli are multiplied, not added: r = r₁ · r₂.</translation>
+    </message>
+    <message>
+        <source>Beim Dividieren werden die Beträge dividiert, nicht subtrahiert: r = r₁ / r₂.</source>
+        <translation>When dividing, the moduli are divided, not subtracted: r = r₁ / r₂.</translation>
+    </message>
+    <message>
+        <source>In Polarform lassen sich Zeiger nicht addieren: (r₁ + r₂)∠(φ₁ + φ₂) ist nicht ihre Summe.</source>
+        <translation>Phasors cannot be added in polar form: (r₁ + r₂)∠(φ₁ + φ₂) is not their sum.</translation>
+    </message>
+    <message>
+        <source>Beide Zeiger in die kartesische Form umrechnen, Realteile und Imaginärteile addieren, dann zurück in die Polarform.</source>
+        <translation>Convert both phasors to cartesian form, add the real parts and the imaginary parts, then go back to polar form.</translation>
+    </message>
+    <message>
+        <source>Knapp daneben: Es sieht so aus, als wäre zu grob gerundet worden. In jedem Zwischenergebnis zwei Nachkommastellen behalten, beim Winkel mindestens eine.</source>
+        <translation>Close, but not close enough: it looks as if something was rounded too coarsely. Keep two decimals in every intermediate result, at least one in an angle.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
