@@ -9,6 +9,7 @@
 #include "dialogkit/ScreenColours.h"
 #include "resources/templates/PictureTexts.h"
 #include "widgets/ButtonStyle.h"
+#include "widgets/ComplexPlane.h"
 #include "widgets/EtchedGroupBox.h"
 #include "widgets/MultiLineButton.h"
 #include "widgets/PictureButton.h"
@@ -100,6 +101,7 @@ Qt::FocusPolicy templateFocusPolicy(const ControlTemplate& entry) {
     case ControlKind::StaticIcon:
     case ControlKind::StaticPicture:
     case ControlKind::GroupBox:
+    case ControlKind::ComplexPlane:
         return Qt::NoFocus;
     default:
         return has(entry, style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus;
@@ -189,6 +191,8 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& entry) {
         return createImage(entry, this);
     case ControlKind::Edit:
         return createEdit(entry, this);
+    case ControlKind::ComplexPlane:
+        return new ComplexPlane(this);
     }
     return nullptr;
 }

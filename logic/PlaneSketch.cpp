@@ -3,6 +3,7 @@
 
 #include "logic/PlaneSketch.h"
 
+#include "logic/DecimalMark.h"
 #include "logic/MathTerm.h"
 
 #include <cmath>
@@ -177,6 +178,19 @@ PlaneSketch sketchOf(const TaskNumbers& task, std::optional<ReadValue> typed) {
         return sum(polarComplex(task.firstPolar), polarComplex(task.secondPolar), typed);
     }
     return {};
+}
+
+PlaneSketch withDecimalMark(PlaneSketch sketch, char mark) {
+    const auto marked = [mark](auto& items) {
+        for (auto& item : items)
+            item.label = withDecimalMark(item.label, mark);
+    };
+    marked(sketch.arrows);
+    marked(sketch.guides);
+    marked(sketch.angles);
+    marked(sketch.turns);
+    marked(sketch.lengths);
+    return sketch;
 }
 
 PlanePoint polarPoint(double modulus, double degrees) {

@@ -103,6 +103,8 @@ struct PlaneSketch {
 // where it can be read as a number (for a quotient the value of the typed fraction); it is drawn dashed, for a
 // modulus as a length beside the right one.
 PlaneSketch sketchOf(const TaskNumbers& task, std::optional<ReadValue> typed);
+// The sketch with its labels' decimals written with `mark`, as the screen's language writes them.
+PlaneSketch withDecimalMark(PlaneSketch sketch, char mark);
 
 // r∠φ with φ in degrees: where a number of the polar modes lies.
 PlanePoint polarPoint(double modulus, double degrees);

@@ -8,6 +8,7 @@
 #include "resources/templates/MainMenuTemplate.h"
 #include "screens/Rechnen1.h"
 #include "screens/Rechnen2.h"
+#include "screens/Rechnen3.h"
 #include "screens/RulePages.h"
 
 #include <QApplication>
@@ -26,6 +27,11 @@ std::unique_ptr<ExerciseScreen> make(QWidget* parent) {
 const std::vector<const char*> kFormHint = {
     QT_TRANSLATE_NOOP("ExerciseModes", "Eingabe muss in der Form x+jy, bzw. x-jy erfolgen,"),
     QT_TRANSLATE_NOOP("ExerciseModes", "also ohne jegliche Leerzeichen oder Klammern.")};
+
+const std::vector<const char*> kPolarHint = {
+    QT_TRANSLATE_NOOP("ExerciseModes", "Taschenrechner erlaubt. Den Betrag auf zwei"),
+    QT_TRANSLATE_NOOP("ExerciseModes", "Nachkommastellen runden, den Winkel in Grad"),
+    QT_TRANSLATE_NOOP("ExerciseModes", "(von -180° bis 180°) auf eine.")};
 
 // clang-format off
 const ExerciseModeRow kModes[] = {
@@ -47,6 +53,21 @@ const ExerciseModeRow kModes[] = {
      {QT_TRANSLATE_NOOP("ExerciseModes", "Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des "
                                          "Zählers zum Nenner und zum Imaginärteil des Zählers.")},
      openScreen<Division>},
+    {ExerciseMode::ToPolar, mainmenu::ToPolarRadio, Rechnen3::polar,
+     {{150, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Umrechnen in die Polarform"), kPolarHint}, {},
+     openScreen<Polarform>},
+    {ExerciseMode::ToCartesian, mainmenu::ToCartesianRadio, Rechnen3::cartesian,
+     {{150, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Umrechnen in die kartesische Form"),
+      {QT_TRANSLATE_NOOP("ExerciseModes", "Taschenrechner erlaubt. Eingabe als x+jy,"),
+       QT_TRANSLATE_NOOP("ExerciseModes", "Realteil und Imaginärteil auf zwei"),
+       QT_TRANSLATE_NOOP("ExerciseModes", "Nachkommastellen gerundet.")}}, {},
+     openScreen<Polarform>},
+    {ExerciseMode::PolarMultiplyDivide, mainmenu::PolarMultiplyDivideRadio, Rechnen3::polar,
+     {{150, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Multiplikation und Division"), kPolarHint}, {},
+     openScreen<Polarform>},
+    {ExerciseMode::AddPhasors, mainmenu::AddPhasorsRadio, Rechnen3::polar,
+     {{150, 40}, QT_TRANSLATE_NOOP("ExerciseModes", "Zeiger addieren"), kPolarHint}, {},
+     openScreen<Polarform>},
 };
 // clang-format on
 

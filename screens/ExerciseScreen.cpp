@@ -12,9 +12,11 @@
 #include "dialogkit/ProgramState.h"
 #include "dialogkit/ScreenColours.h"
 #include "dialogkit/ScreenOpener.h"
+#include "logic/DecimalMark.h"
 #include "logic/ModeLogic.h"
 #include "screens/ExerciseModes.h"
 #include "screens/Loesungsweg.h"
+#include "screens/SpokenMath.h"
 #include "widgets/PictureButton.h"
 
 #include <QCoreApplication>
@@ -105,6 +107,8 @@ void ExerciseScreen::evaluateAnswer() {
     const bool right = judgement_.right();
     programState().tally.record(right);
     showTally();
+    const ExerciseTask judged = task_;
+    const Judgement judgement = judgement_;
     if (right) {
         startNewTask();
         showRightVerdict(tr("Richtig!!"));
@@ -113,8 +117,11 @@ void ExerciseScreen::evaluateAnswer() {
         showWrongVerdict(task_);
         announce(*this, spokenWrongVerdict());
     }
+    showChecked(judged, judgement);
     workedSolutionButton_->setEnabled(!right);
 }
+
+void ExerciseScreen::showChecked(const ExerciseTask&, const Judgement&) {}
 
 void ExerciseScreen::resetEvaluation() {
     programState().tally.reset();
@@ -133,7 +140,7 @@ void ExerciseScreen::showWorkedSolution() {
     if (!logic || !workedSolutionButton_->isEnabled())
         return;
     lookingAside_ = refocusWhenActive_;
-    openScreen<Loesungsweg>(workThrough(*logic, task_, judgement_));
+    openScreen<Loesungsweg>(withDecimalMark(workThrough(*logic, task_, judgement_), decimalMark()));
 }
 
 // Back on the screen, whatever covered it but its worked solution, the student types the answer again.

@@ -63,6 +63,8 @@ protected:
     // "Richtig!!" beside the new task; the wrong verdict with the right answer.
     virtual void showRightVerdict(const QString& verdict) = 0;
     virtual void showWrongVerdict(const tessaro::ExerciseTask& task) = 0;
+    // What a screen shows of a task once it is judged, beside the verdict; nothing by default.
+    virtual void showChecked(const tessaro::ExerciseTask& task, const tessaro::Judgement& judgement);
     // What a screen reader says of the task, and of a wrong verdict.
     virtual QString spokenTask() const = 0;
     virtual QString spokenWrongVerdict() const = 0;

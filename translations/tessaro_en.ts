@@ -86,6 +86,46 @@ Tessaro also takes the options of every Qt program, such as
         <source>Die Antwort ist ein ungekürzter Bruch. Mit Tab geht es vom Realteil des Zählers zum Nenner und zum Imaginärteil des Zählers.</source>
         <translation>The answer is a fraction that is not reduced. Tab moves from the real part of the numerator to the denominator and on to the imaginary part of the numerator.</translation>
     </message>
+    <message>
+        <source>Taschenrechner erlaubt. Den Betrag auf zwei</source>
+        <translation>A calculator is allowed. Round the modulus</translation>
+    </message>
+    <message>
+        <source>Nachkommastellen runden, den Winkel in Grad</source>
+        <translation>to two decimal places and the angle in</translation>
+    </message>
+    <message>
+        <source>(von -180° bis 180°) auf eine.</source>
+        <translation>degrees (-180° to 180°) to one.</translation>
+    </message>
+    <message>
+        <source>Umrechnen in die Polarform</source>
+        <translation>Converting to polar form</translation>
+    </message>
+    <message>
+        <source>Umrechnen in die kartesische Form</source>
+        <translation>Converting to Cartesian form</translation>
+    </message>
+    <message>
+        <source>Taschenrechner erlaubt. Eingabe als x+jy,</source>
+        <translation>A calculator is allowed. Enter x+jy,</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil auf zwei</source>
+        <translation>the real and the imaginary part rounded</translation>
+    </message>
+    <message>
+        <source>Nachkommastellen gerundet.</source>
+        <translation>to two decimal places.</translation>
+    </message>
+    <message>
+        <source>Multiplikation und Division</source>
+        <translation>Multiplying and dividing</translation>
+    </message>
+    <message>
+        <source>Zeiger addieren</source>
+        <translation>Adding phasors</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseScreen</name>
@@ -603,6 +643,36 @@ Tessaro also takes the options of every Qt program, such as
     </message>
 </context>
 <context>
+    <name>Rechnen3</name>
+    <message>
+        <source>Falsch: %1 ist richtig!</source>
+        <translation>Wrong. Correct: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenMath</name>
+    <message>
+        <source>e hoch </source>
+        <translation>e to the power </translation>
+    </message>
+    <message>
+        <source>, Winkel </source>
+        <translation>, angle </translation>
+    </message>
+    <message>
+        <source> Grad</source>
+        <translation> degrees</translation>
+    </message>
+    <message>
+        <source> mal </source>
+        <translation> times </translation>
+    </message>
+    <message>
+        <source>minus </source>
+        <translation>minus </translation>
+    </message>
+</context>
+<context>
     <name>Template</name>
     <message>
         <source>Feedback bitte an:</source>
@@ -651,11 +721,6 @@ Tessaro also takes the options of every Qt program, such as
     <message>
         <source>über Tessaro</source>
         <translation>About Tessaro</translation>
-    </message>
-    <message>
-        <source>In dieser Version wird nur das Rechnen in kartesischer Form trainiert!</source>
-        <translation>This version practises arithmetic
-in Cartesian form only.</translation>
     </message>
     <message>
         <source>Übungsmodus wählen und Rechnen trainieren</source>
@@ -824,6 +889,34 @@ in Cartesian form only.</translation>
     <message>
         <source>REGELN Polarform und Exponentialform</source>
         <translation>RULES Polar and exponential form</translation>
+    </message>
+    <message>
+        <source>In Polarform umrechnen</source>
+        <translation>Converting to polar form</translation>
+    </message>
+    <message>
+        <source>In kartesische Form umrechnen</source>
+        <translation>Converting to Cartesian form</translation>
+    </message>
+    <message>
+        <source>Multiplikation und Division in Polarform</source>
+        <translation>Multiplying and dividing in polar form</translation>
+    </message>
+    <message>
+        <source>Zeiger addieren</source>
+        <translation>Adding phasors</translation>
+    </message>
+    <message>
+        <source>In dieser Version wird das Rechnen in kartesischer Form und in Polarform trainiert!</source>
+        <translation>This version trains arithmetic in Cartesian and in polar form.</translation>
+    </message>
+    <message>
+        <source>Betrag</source>
+        <translation>Modulus</translation>
+    </message>
+    <message>
+        <source>Winkel in °</source>
+        <translation>Angle in °</translation>
     </message>
 </context>
 <context>

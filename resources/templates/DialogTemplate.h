@@ -17,6 +17,7 @@ enum class ControlKind {
     StaticIcon,
     StaticPicture,
     Edit,
+    ComplexPlane,  // a task drawn in the complex plane
 };
 
 namespace style {

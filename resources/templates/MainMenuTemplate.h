@@ -16,6 +16,10 @@ enum ControlId : int {
     MultiplyRadio = 1004,
     DivideRadio = 1005,
     AboutButton = 1006,
+    ToPolarRadio = 1007,
+    ToCartesianRadio = 1008,
+    PolarMultiplyDivideRadio = 1009,
+    AddPhasorsRadio = 1010,
 };
 
 const DialogTemplate& dialogTemplate();  // 102

@@ -26,6 +26,11 @@ const Mode kAddSubtract{"Addition und Subtraktion komplexer Zahlen üben", Exerc
 const Mode kModulus{"Betrag einer komplexen Zahl bilden üben", ExerciseMode::Modulus, "Rechnen1"};
 const Mode kMultiply{"Multiplikation üben", ExerciseMode::Multiply, "Rechnen1"};
 const Mode kDivide{"Division üben", ExerciseMode::Divide, "Rechnen2"};
+const Mode kToPolar{"In Polarform umrechnen", ExerciseMode::ToPolar, "Rechnen3"};
+const Mode kToCartesian{"In kartesische Form umrechnen", ExerciseMode::ToCartesian, "Rechnen3"};
+const Mode kPolarMultiplyDivide{"Multiplikation und Division in Polarform", ExerciseMode::PolarMultiplyDivide,
+                                "Rechnen3"};
+const Mode kAddPhasors{"Zeiger addieren", ExerciseMode::AddPhasors, "Rechnen3"};
 
 class MainMenuKeyboardTest : public ScreenTest {
 protected:
@@ -81,10 +86,16 @@ TEST_F(MainMenuKeyboardTest, TabStopsOnceInTheModesOnTheFirstWhileNoneIsChosenAn
 // they reach is checked and chosen, as a click on it chooses it.
 TEST_F(MainMenuKeyboardTest, ArrowKeysMoveThroughTheModesRoundAndChooseTheOneTheyReach) {
     tabToTheModes();
-    const std::pair<Qt::Key, Mode> steps[] = {
-        {Qt::Key_Down, kModulus}, {Qt::Key_Right, kMultiply},   {Qt::Key_Down, kDivide},  {Qt::Key_Down, kAddSubtract},
-        {Qt::Key_Up, kDivide},    {Qt::Key_Left, kMultiply},    {Qt::Key_Left, kModulus}, {Qt::Key_Up, kAddSubtract},
-        {Qt::Key_Left, kDivide},  {Qt::Key_Right, kAddSubtract}};
+    // The modes of the polar form in their own box follow those of the cartesian form.
+    const std::pair<Qt::Key, Mode> steps[] = {{Qt::Key_Down, kModulus},      {Qt::Key_Right, kMultiply},
+                                              {Qt::Key_Down, kDivide},       {Qt::Key_Down, kToPolar},
+                                              {Qt::Key_Right, kToCartesian}, {Qt::Key_Down, kPolarMultiplyDivide},
+                                              {Qt::Key_Down, kAddPhasors},   {Qt::Key_Down, kAddSubtract},
+                                              {Qt::Key_Up, kAddPhasors},     {Qt::Key_Left, kPolarMultiplyDivide},
+                                              {Qt::Key_Up, kToCartesian},    {Qt::Key_Up, kToPolar},
+                                              {Qt::Key_Left, kDivide},       {Qt::Key_Up, kMultiply},
+                                              {Qt::Key_Left, kModulus},      {Qt::Key_Up, kAddSubtract},
+                                              {Qt::Key_Right, kModulus}};
     for (const auto& [key, reached] : steps) {
         press(key);
         const QString caption = QString::fromUtf8(reached.caption);
@@ -100,7 +111,7 @@ TEST_F(MainMenuKeyboardTest, TabStopsOnceInTheModesOnTheChosenOne) {
     press(Qt::Key_Up);
     press(Qt::Key_Tab);
     EXPECT_EQ(focusCaption(), QStringLiteral("über Tessaro"));
-    for (const char* next : {"Üben", "Beenden", "Regeln", kDivide.caption, "über Tessaro"}) {
+    for (const char* next : {"Üben", "Beenden", "Regeln", kAddPhasors.caption, "über Tessaro"}) {
         press(Qt::Key_Tab);
         EXPECT_EQ(focusCaption(), QString::fromUtf8(next));
     }
@@ -129,8 +140,12 @@ TEST(MainMenuKeyboard, PractisesEveryModeChosenByKeysAloneOnItsScreen) {
     const Play plays[] = {{{Qt::Key_Space}, true, kAddSubtract},
                           {{Qt::Key_Down}, false, kModulus},
                           {{Qt::Key_Down, Qt::Key_Down}, true, kMultiply},
-                          {{Qt::Key_Up}, false, kDivide},
-                          {{Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}, true, kDivide}};
+                          {{Qt::Key_Up}, false, kAddPhasors},
+                          {{Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}, true, kAddPhasors},
+                          {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, true, kDivide},
+                          {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, false, kToPolar},
+                          {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}, true, kToCartesian},
+                          {{Qt::Key_Up, Qt::Key_Up}, true, kPolarMultiplyDivide}};
     for (const Play& play : plays) {
         resetProgramState();
         MainMenuDialog menu;

@@ -250,17 +250,17 @@ TEST_F(CarelessHands, TheWorkedSolutionOpenedAThousandTimesTakesNoMoreMemoryThan
 }
 
 // Dragged small by its sizing border, or opened with Qt's -qwindowgeometry 1x1 (the test command runs this test so
-// too), the main menu keeps its template's size of 466 × 276 dialog units: smaller, it would hide its controls.
+// too), the main menu keeps its template's size of 466 × 298 dialog units: smaller, it would hide its controls.
 TEST_F(CarelessHands, TheMainMenuIsNeverSmallerThanItsTemplate) {
     const auto text = [](QSize size) { return QStringLiteral("%1 × %2").arg(size.width()).arg(size.height()); };
-    const QString templateSize = text(dialogSizeInPixels(466, 276));
+    const QString templateSize = text(dialogSizeInPixels(466, 298));
     MainMenuDialog menu;
     showAndPaint(menu);
     EXPECT_EQ(text(menu.size()), templateSize) << "as it opens";
     EXPECT_EQ(text(menu.windowHandle()->minimumSize()), templateSize) << "what a window manager's border keeps";
     menu.resize(20, 20);
     EXPECT_EQ(text(menu.size()), templateSize);
-    menu.resize(dialogSizeInPixels(466, 276) + QSize(100, 40));
+    menu.resize(dialogSizeInPixels(466, 298) + QSize(100, 40));
     EXPECT_EQ(text(menu.size() - QSize(100, 40)), templateSize) << "it still grows";
 }
 

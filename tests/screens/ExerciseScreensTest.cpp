@@ -20,11 +20,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <fstream>
+#include <optional>
 #include <random>
 
 #include <unistd.h>
@@ -273,6 +276,38 @@ TEST_P(BothScreens, KeepTheirTaskTheTypedAnswerAndTheirMessagesWhenShownAgain) {
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
 }
 
+// A number as a student writes it for the modes judged by value: a decimal comma or point, an optional degree sign.
+std::optional<double> typedNumber(QString text) {
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (text.endsWith(QStringLiteral("\u00B0")))
+        text.chop(1);
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    return number.match(text).hasMatch() ? std::optional(text.toDouble()) : std::nullopt;
+}
+
+// Whether a field holds its answer: the exact text, or a value within the field's tolerance, checked here on its own.
+bool fieldIsRight(const AnswerField& field, const QString& typed) {
+    if (!field.byValue)
+        return typed == QString::fromStdString(field.expected);
+    const JudgedValue& right = *field.byValue;
+    if (right.kind == JudgedValue::Kind::Cartesian) {
+        static const QRegularExpression cartesian(QStringLiteral("^(.+)([+-])j(.+)$"));
+        const QRegularExpressionMatch parts = cartesian.match(typed);
+        const std::optional<double> x = parts.hasMatch() ? typedNumber(parts.captured(1)) : std::nullopt;
+        const std::optional<double> y = parts.hasMatch() ? typedNumber(parts.captured(3)) : std::nullopt;
+        const double sign = parts.captured(2) == QStringLiteral("-") ? -1 : 1;
+        return x && y && std::abs(*x - right.value) <= right.tolerance + 1e-9 &&
+               std::abs(sign * *y - right.imaginary) <= right.tolerance + 1e-9;
+    }
+    const std::optional<double> value = typedNumber(typed);
+    if (!value)
+        return false;
+    double off = std::abs(*value - right.value);
+    if (right.kind == JudgedValue::Kind::Angle)
+        off = std::abs(std::remainder(*value - right.value, 360.0));
+    return off <= right.tolerance + 1e-9;
+}
+
 long residentBytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
@@ -314,9 +349,9 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
         if (roll >= 25)
             spoilt = roll < 35 ? spoilt + QLatin1Char('0') : odd[std::min<unsigned>((roll - 35) / 4, 4)];
         fill(typed);
-        bool isRight = true;  // whatever was typed, only the exact text of every input counts
+        bool isRight = true;  // whatever was typed, only the exact text or the value within the tolerance counts
         for (std::size_t i = 0; i < ids().answers.size(); ++i)
-            isRight = isRight && text(ids().answers[i]) == due[static_cast<qsizetype>(i)];
+            isRight = isRight && fieldIsRight(screen->task().fields[i], text(ids().answers[i]));
         screen->control<QPushButton>(ids().compute)->click();
         ++(isRight ? right : wrong);
         if (!isRight && check % 10 == 1)  // now and then a look at the worked solution
@@ -355,7 +390,11 @@ INSTANTIATE_TEST_SUITE_P(Screens, BothScreens,
                          ::testing::Values(Kind{"AddSubtract", ExerciseMode::AddSubtract, "Addition"},
                                            Kind{"Modulus", ExerciseMode::Modulus, "Betrag"},
                                            Kind{"Multiply", ExerciseMode::Multiply, "Multiplikatioin"},
-                                           Kind{"Divide", ExerciseMode::Divide, "Division"}),
+                                           Kind{"Divide", ExerciseMode::Divide, "Division"},
+                                           Kind{"ToPolar", ExerciseMode::ToPolar, "Polarform"},
+                                           Kind{"ToCartesian", ExerciseMode::ToCartesian, "Polarform"},
+                                           Kind{"PolarMultiplyDivide", ExerciseMode::PolarMultiplyDivide, "Polarform"},
+                                           Kind{"AddPhasors", ExerciseMode::AddPhasors, "Polarform"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The longest text each read-only field can be given, then a short one.
