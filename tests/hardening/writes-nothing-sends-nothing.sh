@@ -37,7 +37,8 @@ status=0
 traced timeout 3 "$1" || status=$?
 [ "$status" -eq 124 ] || { echo "$1 ended by itself ($status) before it was stopped after 3 s" >&2; exit 1; }
 if [ -n "$(forbidden_calls)" ]; then forbidden_calls; exit 1; fi
-traced "$2" >/dev/null || { echo "$2 failed under strace" >&2; exit 1; }
+# Every screen test but the long plays of thousands of checks and openings, which only repeat what the others do.
+traced "$2" --gtest_filter='-*Thousand*' >/dev/null || { echo "$2 failed under strace" >&2; exit 1; }
 if [ -n "$(forbidden_calls)" ]; then forbidden_calls; exit 1; fi
 
 traced bash -c ': >"$0"; rm "$0"; : 3<>/dev/tcp/127.0.0.1/9; true' "$trace.probe" || true
