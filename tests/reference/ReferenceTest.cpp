@@ -9,12 +9,14 @@
 #include "app/MainMenuDialog.h"
 #include "dialogkit/Language.h"
 #include "dialogkit/ProgramState.h"
+#include "logic/DecimalMark.h"
 #include "logic/ModeLogic.h"
 #include "screens/ExerciseModes.h"
 #include "screens/ExerciseScreen.h"
 #include "screens/Loesungsweg.h"
 #include "screens/RulePages.h"
 #include "screens/RulesMenu.h"
+#include "screens/SpokenMath.h"
 #include "tests/support/ScreenTesting.h"
 
 #include <QAccessible>
@@ -67,7 +69,8 @@ std::unique_ptr<QWidget> workedSolution(ExerciseMode mode, TypedAnswer (*typed)(
     prepareExercise(mode);
     const ModeLogic& logic = *modeLogic(mode);
     const ExerciseTask task = logic.makeTask(programState().random);
-    auto page = std::make_unique<Loesungsweg>(workThrough(logic, task, judge(logic, task, typed(task.numbers))));
+    auto page = std::make_unique<Loesungsweg>(
+        withDecimalMark(workThrough(logic, task, judge(logic, task, typed(task.numbers))), decimalMark()));
     showAndPaint(*page);
     return page;
 }
@@ -142,6 +145,10 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     State{"rechnen2-right", [] { return answered(M::Divide, {"right"}); }, false},
     State{"rechnen2-wrong", [] { return answered(M::Divide, {"12", "-3", "0"}); }, true},
     State{"rechnen3-topolar-open", [] { return answered(M::ToPolar); }, true},
+    State{"loesungsweg-topolar", [] { return workedSolution(M::ToPolar, [](const TaskNumbers&) { return TypedAnswer{"8.25", "76"}; }); }, true},
+    State{"loesungsweg-tocartesian", [] { return workedSolution(M::ToCartesian, [](const TaskNumbers&) { return TypedAnswer{"3,2+j4"}; }); }, true},
+    State{"loesungsweg-multiplydivide", [] { return workedSolution(M::PolarMultiplyDivide, [](const TaskNumbers&) { return TypedAnswer{"12", "30"}; }); }, true},
+    State{"loesungsweg-addphasors", [] { return workedSolution(M::AddPhasors, [](const TaskNumbers&) { return TypedAnswer{"9", "125"}; }); }, true},
     State{"rechnen3-topolar-wrong", [] { return answered(M::ToPolar, {"5", "53,1"}); }, true},
     State{"rechnen3-tocartesian-wrong", [] { return answered(M::ToCartesian, {"3,2+j4"}); }, true},
     State{"rechnen3-multiplydivide-right", [] { return answered(M::PolarMultiplyDivide, {"right"}); }, true},
@@ -162,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(States, EveryScreen, ::testing::Values(
     State{"rechnen3-topolar-wrong-en", [] { return answered(M::ToPolar, {"5", "53.1"}); }, true},
     State{"rechnen3-tocartesian-wrong-en", [] { return answered(M::ToCartesian, {"3.2+j4"}); }, true},
     State{"rechnen3-addphasors-wrong-en", [] { return answered(M::AddPhasors, {"7", "40"}); }, true},
+    State{"loesungsweg-addphasors-en", [] { return workedSolution(M::AddPhasors, [](const TaskNumbers&) { return TypedAnswer{"9", "125"}; }); }, true},
     State{"loesungsweg-addsubtract-en", [] { return workedSolution(M::AddSubtract, withBlanks); }, true},
     State{"loesungsweg-modulus-en", [] { return workedSolution(M::Modulus, sumOfSquares); }, true},
     State{"loesungsweg-multiply-en", [] { return workedSolution(M::Multiply, jSquaredPlusOne); }, true},
