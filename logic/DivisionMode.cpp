@@ -125,14 +125,12 @@ WorkedSolution solveDivision(const ExerciseTask& task, const Judgement& judgemen
         denominatorLine =
             appendStep(steps, {2, true, std::move(replaced), phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Mit j² = −1:"))});
     }
+    // The fraction the screen asks for, then the quotient's value.
     appendStep(steps, {0,
                        true,
-                       {fraction(math(complexNumber(numerator.product)), math(std::to_string(denominator)))},
-                       phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Den Bruch ungekürzt lassen:"))});
-    appendStep(steps, {0,
-                       true,
-                       {asXPlusJy(numerator.product, denominator)},
-                       phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Der Wert des Quotienten als x + jy:"))});
+                       {fraction(math(complexNumber(numerator.product)), math(std::to_string(denominator))),
+                        asXPlusJy(numerator.product, denominator)},
+                       phrase(QT_TRANSLATE_NOOP("Loesungsweg", "Den Bruch ungekürzt lassen, sein Wert als x + jy:"))});
 
     switch (judgement.diagnosis.finding) {
     case Finding::DivisorNotConjugated:

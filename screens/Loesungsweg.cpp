@@ -23,8 +23,9 @@ constexpr int kLabelColumnWidth = 96;
 constexpr int kColumnGap = 8;
 constexpr int kFieldFontWeight = 670;
 constexpr int kNarrowestProse = 400;  // a narrower page would break its sentences into too many lines
-constexpr int kGapBeforeDiagnosis = 10;
-constexpr int kNoteGap = 12;  // between a note and the step it stands before
+constexpr int kGapBeforeDiagnosis = 6;
+constexpr int kNoteGap = 12;        // between a note and the step it stands before
+constexpr int kSideBySideGap = 32;  // between two steps on one line
 
 QFont boldened(QFont font) {
     font.setBold(true);
@@ -73,7 +74,7 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     rows_ = new QGridLayout;
     rows_->setContentsMargins(0, 0, 0, 0);
     rows_->setHorizontalSpacing(kColumnGap);
-    rows_->setVerticalSpacing(4);
+    rows_->setVerticalSpacing(2);
     rows_->setColumnMinimumWidth(0, kLabelColumnWidth);
     content->addLayout(rows_);
     beside_ = new QVBoxLayout;
@@ -108,7 +109,7 @@ void Loesungsweg::addTitle() {
     QLabel* title = newLabel(tr("Lösungsweg"), arialFont(24));
     setTextColour(*title, kTitleRed);
     rows_->addWidget(title, 0, 0, 1, 2);
-    rows_->setRowMinimumHeight(0, title->sizeHint().height() + 6);
+    rows_->setRowMinimumHeight(0, title->sizeHint().height() + 2);
     spoken_ << title->text();
 }
 
@@ -146,32 +147,46 @@ QLabel* Loesungsweg::addProse(const QString& text) {
     return prose;
 }
 
-// A note stands before its step where both fit on one line, as on a board; above it otherwise.
+// A note stands before its step where both fit on one line, as on a board; above it otherwise. A step of a chain of
+// its own with no note stands beside the step before it, where that began a chain of its own too and both fit: the
+// operands' signs resolved side by side.
 void Loesungsweg::addCalculation(const std::vector<Step>& steps) {
+    QHBoxLayout* previous = nullptr;  // the row of the step before, where it began a chain of its own
+    int previousWidth = 0;
     for (const Step& step : steps) {
         auto* formula = new FormulaLine(step.sides, step.continues, widestLine_, fonts_, this);
         if (step.slipHere) {
             formula->setMarked(kDiagnosisRed);
             formula->setAccessibleName(tr("Hier liegt der Fehler:") + QLatin1Char(' ') + formula->text());
         }
-        if (!step.note.sentence) {
-            addLine(formula, Qt::AlignVCenter);
-            continue;
-        }
-        QLabel* note = newLabel(keptTogether(spoken(step.note)), arialFont(14));
-        if (note->sizeHint().width() + kNoteGap + formula->naturalWidth() > widestLine_) {
-            delete note;
-            addProse(spoken(step.note))->stackUnder(formula);
-            addLine(formula, Qt::AlignVCenter);
+        const int besideWidth = previousWidth + kSideBySideGap + formula->naturalWidth();
+        if (!step.note.sentence && !step.continues && previous && besideWidth <= widestLine_) {
+            previous->addSpacing(kSideBySideGap - kNoteGap);
+            previous->addWidget(formula, 0, Qt::AlignTop);
+            previousWidth = besideWidth;
+            spoken_ << readingOf(*formula);
             continue;
         }
         auto* row = new QWidget(this);
         auto* parts = new QHBoxLayout(row);
         parts->setContentsMargins(0, 0, 0, 0);
         parts->setSpacing(kNoteGap);
-        parts->addWidget(note, 0, Qt::AlignVCenter);
-        parts->addWidget(formula, 0, Qt::AlignVCenter);
+        previousWidth = formula->naturalWidth();
+        if (step.note.sentence) {
+            QLabel* note = newLabel(keptTogether(spoken(step.note)), arialFont(14));
+            if (note->sizeHint().width() + kNoteGap + formula->naturalWidth() <= widestLine_) {
+                // On the baseline of the step's first row.
+                note->setContentsMargins(0, std::max(0, formula->firstBaseline() - note->fontMetrics().ascent()), 0, 0);
+                parts->addWidget(note, 0, Qt::AlignTop);
+                previousWidth += note->sizeHint().width() + kNoteGap;
+            } else {
+                delete note;
+                addProse(spoken(step.note))->stackUnder(row);
+            }
+        }
+        parts->addWidget(formula, 0, Qt::AlignTop);
         addLine(row, Qt::AlignVCenter);
+        previous = step.continues ? nullptr : parts;
     }
 }
 

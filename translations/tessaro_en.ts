@@ -461,20 +461,16 @@ Tessaro also takes the options of every Qt program, such as
         <translation>The complex conjugate of the divisor has the other sign before the j:</translation>
     </message>
     <message>
-        <source>Den Bruch ungekürzt lassen:</source>
-        <translation>Leave the fraction unreduced:</translation>
-    </message>
-    <message>
-        <source>Der Wert des Quotienten als x + jy:</source>
-        <translation>The value of the quotient as x + jy:</translation>
-    </message>
-    <message>
         <source>Hier liegt der Fehler:</source>
         <translation>This is where it went wrong:</translation>
     </message>
     <message>
         <source>Was nicht stimmt</source>
         <translation>What went wrong</translation>
+    </message>
+    <message>
+        <source>Den Bruch ungekürzt lassen, sein Wert als x + jy:</source>
+        <translation>Leave the fraction unreduced; its value as x + jy:</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,9 @@ public:
     // The width of the widest row, with the frame of a mark; more than the width given when one side alone is wider.
     int naturalWidth() const { return naturalWidth_; }
 
+    // The baseline of the first row, from the top: where text beside the line stands.
+    int firstBaseline() const { return placed_.empty() ? 0 : placed_.front().origin.y(); }
+
     // Marks the line as a teacher circles a slip on the board: a frame around it in `colour`, within the same width.
     void setMarked(const QColor& colour);
     bool isMarked() const { return mark_.isValid(); }

@@ -26,7 +26,8 @@
 namespace tessaro::testing {
 namespace {
 
-// The tasks with the longest texts and numbers of each mode, answered with the widest text each screen takes.
+// The tasks with the longest texts and numbers of each mode, both operands printed with a double sign, answered with
+// the widest text each screen takes.
 struct Longest {
     const char* name;
     ExerciseMode mode;
@@ -38,12 +39,12 @@ const Longest kLongest[] = {
     {"AddSubtract",
      ExerciseMode::AddSubtract,
      {{"[-100  -  j (-100)] - [-100  +  j (-100)]"},
-      {{"-200-j200", "-200-j200"}},
-      {Operation::Subtract, {-100, -100}, {100, 100}}},
+      {{"0+j200", "0+j200"}},
+      {Operation::Subtract, {-100, 100}, {-100, -100}, true, false}},
      {kFlood}},
     {"Modulus",
      ExerciseMode::Modulus,
-     {{"15  -  j (8)"}, {{"17", "17"}}, {Operation::Modulus, {15, -8}, {}}},
+     {{"15  -  j (-8)"}, {{"17", "17"}}, {Operation::Modulus, {15, 8}, {}, true}},
      {kFlood}},
     {"Multiply",
      ExerciseMode::Multiply,
@@ -52,8 +53,8 @@ const Longest kLongest[] = {
     {"Divide",
      ExerciseMode::Divide,
      {{"  -10  +  j (-10)", "  -10  -  j (-10)"},
-      {{"-100", "-100"}, {"200", "200"}, {"-100", "+ j (-100)"}},
-      {Operation::Divide, {-10, 0}, {10, -10}}},
+      {{"0", "0"}, {"200", "200"}, {"200", "+ j (200)"}},
+      {Operation::Divide, {-10, -10}, {-10, 10}, false, true}},
      {"WWWW", "WWWW", "WWWW"}},
 };
 
