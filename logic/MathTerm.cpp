@@ -54,13 +54,15 @@ std::string signedNumber(int value) {
 
 std::string factor(int value) { return value < 0 ? "(" + signedNumber(value) + ")" : signedNumber(value); }
 
-std::string complexNumber(ComplexValue value) { return signedNumber(value.re) + plusMinusImaginary(value.im); }
+std::string complexNumber(ComplexValue value) { return sum({{value.re}, {value.im, Unit::J}}); }
 
-std::string bracketed(ComplexValue value) { return "(" + complexNumber(value) + ")"; }
+std::string bracketed(ComplexValue value) {
+    const bool bothParts = value.re != 0 && value.im != 0;
+    return bothParts || value.re < 0 || value.im < 0 ? "(" + complexNumber(value) + ")" : complexNumber(value);
+}
 
 std::string imaginaryFactor(int value) {
-    return value < 0 ? std::string("(") + kMinus + "j" + std::to_string(-static_cast<long>(value)) + ")"
-                     : "j" + std::to_string(value);
+    return value < 0 ? "(" + sum({{value, Unit::J}}) + ")" : sum({{value, Unit::J}});
 }
 
 std::string plusMinus(int value) {
@@ -68,7 +70,39 @@ std::string plusMinus(int value) {
 }
 
 std::string plusMinusImaginary(int value) {
-    return (value < 0 ? std::string(" ") + kMinus + " j" : std::string(" + j")) + std::to_string(std::labs(value));
+    const std::string sign = value < 0 ? std::string(" ") + kMinus + " j" : std::string(" + j");
+    return std::labs(value) == 1 ? sign : sign + std::to_string(std::labs(value));
+}
+
+std::string asPrinted(ComplexValue value, bool printedMinus) {
+    return signedNumber(value.re) + (printedMinus ? std::string(" ") + kMinus + " j(" : std::string(" + j(")) +
+           signedNumber(printedMinus ? -value.im : value.im) + ")";
+}
+
+std::string sum(const std::vector<Summand>& summands) {
+    std::string written;
+    for (const Summand& summand : summands) {
+        if (summand.value == 0)
+            continue;
+        const long magnitude = std::labs(summand.value);
+        std::string term;
+        switch (summand.unit) {
+        case Unit::One:
+            term = std::to_string(magnitude);
+            break;
+        case Unit::J:
+            term = magnitude == 1 ? "j" : "j" + std::to_string(magnitude);
+            break;
+        case Unit::JSquared:
+            term = magnitude == 1 ? "j\u00B2" : "j\u00B2 \u00B7 " + std::to_string(magnitude);
+            break;
+        }
+        if (written.empty())
+            written = (summand.value < 0 ? kMinus : "") + term;
+        else
+            written += (summand.value < 0 ? std::string(" ") + kMinus + " " : std::string(" + ")) + term;
+    }
+    return written.empty() ? "0" : written;
 }
 
 }  // namespace tessaro

@@ -35,13 +35,24 @@ MathTerm operator+(MathTerm left, const MathTerm& right);
 // field as "□".
 std::string readAloud(const MathTerm& term);
 
-// Numbers as the worked solutions print them.
+// Numbers as the worked solutions print them, as a teacher writes them: no part that is zero, no factor 1 before j.
 std::string signedNumber(int value);            // −5, 0, 12
 std::string factor(int value);                  // (−5), 0, 12: a negative number in brackets
-std::string complexNumber(ComplexValue value);  // 3 − j4, −1 + j9, 7 + j0
-std::string bracketed(ComplexValue value);      // (3 − j4)
-std::string imaginaryFactor(int value);         // j9, (−j9): j times the value, negative in brackets
+std::string complexNumber(ComplexValue value);  // 3 − j4, −1 + j9, 7, −j7, 2 + j, 0
+std::string bracketed(ComplexValue value);      // as a factor: (3 − j4), (−7), (−j7), 7, j7
+std::string imaginaryFactor(int value);         // j9, (−j9), j, (−j): j times the value, negative in brackets
 std::string plusMinus(int value);               // " + 5" or " − 5", to append to a sum
-std::string plusMinusImaginary(int value);      // " + j5" or " − j5"
+std::string plusMinusImaginary(int value);      // " + j5", " − j5", " + j", " − j"
+// An operand as its task prints it, re + j (im) or re − j (im), with the signs as mathematics sets them: 3 − j(−4).
+std::string asPrinted(ComplexValue value, bool printedMinus);
+
+// A sum of terms, each a whole number times 1, j or j²: the terms that are zero left out, each sign once, "0" where
+// every term is zero. {{3, One}, {−4, J}, {9, JSquared}} is written 3 − j4 + j² · 9.
+enum class Unit { One, J, JSquared };
+struct Summand {
+    int value;
+    Unit unit = Unit::One;
+};
+std::string sum(const std::vector<Summand>& summands);
 
 }  // namespace tessaro

@@ -41,7 +41,7 @@ ExerciseTask makeModulusTask(RawValueSource& source) {
     const auto [x, y] = drawModulusParts(source);
     const char* sign = plusForm ? "  +  j (" : "  -  j (";
     // The minus form shows x - j (y), whose value is x - jy.
-    const TaskNumbers numbers{Operation::Modulus, {x, plusForm ? y : -y}, {}};
+    const TaskNumbers numbers{Operation::Modulus, {x, plusForm ? y : -y}, {}, !plusForm};
     const std::string modulus = modulusText(numbers.first);
     return {{std::to_string(x) + sign + std::to_string(y) + ")"}, {{modulus, modulus}}, numbers};
 }
@@ -50,22 +50,45 @@ Diagnosis judgeModulus(const ExerciseTask& task, const TypedAnswer& typed) {
     if (isRightAnswer(typed, task))
         return rightAnswer(AnswerForm::WholeNumber);
     const ComplexValue z = task.numbers.first;
-    return diagnoseModulus(typedField(typed, 0), std::stoi(modulusText(z)), squaredModulus(z));
+    return diagnoseModulus(typedField(typed, 0), z, std::stoi(modulusText(z)));
 }
 
 WorkedSolution solveModulus(const ExerciseTask& task, const Judgement& judgement) {
     WorkedSolution solution = framedSolution(task, judgement);
     const ComplexValue z = task.numbers.first;
     const std::string& modulus = task.fields.front().shown;
-    solution.steps.push_back(
+    resolvedSigns(solution.steps, task.numbers, 1, 1);
+    // The rule with the task's numbers, then the numbers worked out: a slip in the rule and one in the arithmetic
+    // fall on different lines.
+    const std::size_t rule = *appendStep(
+        solution.steps,
         {0,
          false,
-         {math("|" + complexNumber(z) + "|"), root(math(factor(z.re) + "\u00B2 + " + factor(z.im) + "\u00B2")),
-          root(math(std::to_string(z.re * z.re) + " + " + std::to_string(z.im * z.im))),
-          root(math(std::to_string(squaredModulus(z)))), math(modulus)},
+         {math("|" + complexNumber(z) + "|"), root(math(factor(z.re) + "\u00B2 + " + factor(z.im) + "\u00B2"))},
          phrase(QT_TRANSLATE_NOOP(
              "Loesungsweg", "Der Betrag ist die Wurzel aus der Summe der Quadrate von Realteil und Imaginärteil:"))});
+    std::vector<MathTerm> worked;
+    if (z.re != 0 && z.im != 0)
+        worked.push_back(root(math(std::to_string(z.re * z.re) + " + " + std::to_string(z.im * z.im))));
+    worked.push_back(root(math(std::to_string(squaredModulus(z)))));
+    worked.push_back(math(modulus));
+    const std::optional<std::size_t> workedOut = appendStep(solution.steps, {0, true, std::move(worked), {}});
+
+    switch (solution.diagnosis.finding) {
+    case Finding::RootMissing:
+    case Finding::RootNotTaken:
+        markSlip(solution.steps, workedOut);
+        break;
+    case Finding::PartsAdded:
+    case Finding::ModulusOfPartsAdded:
+    case Finding::SquaresSubtracted:
+        markSlip(solution.steps, rule);
+        break;
+    default:
+        break;
+    }
     solution.result = verbatim(modulus);
+    solution.written = math(modulus);
     return solution;
 }
 

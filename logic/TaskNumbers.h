@@ -37,6 +37,9 @@ struct TaskNumbers {
     Operation operation = Operation::Add;
     ComplexValue first;
     ComplexValue second;  // not used by the modulus
+    // Whether an operand is printed as "re - j (im)", which shows its imaginary part negated, or as "re + j (im)".
+    bool firstPrintedMinus = false;
+    bool secondPrintedMinus = false;
     PolarValue firstPolar = {};
     PolarValue secondPolar = {};  // not used by the conversion to the cartesian form
 };

@@ -19,21 +19,36 @@ struct Step {
     int chain = 0;
     bool continues = false;
     std::vector<MathTerm> sides;
-    Phrase note;  // what the step does, said before it; none where the step speaks for itself
+    Phrase note;            // what the step does, said before it; none where the step speaks for itself
+    bool slipHere = false;  // the line where the diagnosed slip happens, set from the diagnosis for the page to mark
 };
 
-// What is wrong with a typed answer, the most specific finding that applies.
+// What is wrong with a typed answer, the most specific finding that applies. Where the numbers of two findings
+// coincide, the judgements name one of them in an order of their own (logic/AnswerDiagnosis.h).
 enum class Finding {
-    Right,                 // nothing: the answer is the expected text
-    Nothing,               // nothing typed
-    Unreadable,            // not a number in any form
-    FormOnly,              // the value is right, only the way it is written is not
-    JSquaredAsPlusOne,     // j² taken as +1 in a product
-    DivisorNotConjugated,  // numerator multiplied by the divisor instead of its conjugate
-    RootMissing,           // the sum of the squares, not its root
-    PartsSwapped,          // real and imaginary part swapped
-    SignTurned,            // one part right but for its sign
-    WrongParts,            // these parts are wrong
+    Right,                     // nothing: the answer is the expected text
+    Nothing,                   // nothing typed
+    EmptyFields,               // these fields of several are empty
+    Unreadable,                // not a number in any form; with a fraction, the fields that are not
+    FormOnly,                  // the value is right, only the way it is written is not
+    RootNotTaken,              // the right root, not worked out
+    DivisorNotConjugated,      // numerator multiplied by the divisor instead of its conjugate
+    JSquaredAsPlusOne,         // j² taken as +1 in a product; with a fraction, in the parts named
+    RootMissing,               // the sum of the squares, not its root
+    ReversedDifference,        // b − a worked out for a − b
+    AddedInsteadOfSubtracted,  // a + b for a − b
+    SubtractedInsteadOfAdded,  // a − b for a + b
+    ProductPartByPart,         // ac + j·bd for (a + jb)(c + jd)
+    OperandSignMisread,        // one operand's imaginary part taken with the other sign
+    DenominatorAsModulus,      // |c + jd| as the denominator, not c² + d²
+    PartsAdded,                // x + y for the modulus
+    ModulusOfPartsAdded,       // |x| + |y| for the modulus
+    SquaresSubtracted,         // √(x² − y²) for the modulus
+    UnitForgotten,             // the imaginary part written without its j
+    Negated,                   // both parts right but for their signs
+    PartsSwapped,              // real and imaginary part swapped
+    SignTurned,                // one part right but for its sign
+    WrongParts,                // these parts are wrong
 
     // The polar form: converting to it and from it, multiplying and dividing in it, adding phasors. A turned angle is
     // SignTurned with the angle, r² for r is RootMissing.
@@ -55,10 +70,12 @@ enum class AnswerPart { Real, Imaginary, Modulus, RealNumerator, ImaginaryNumera
 struct Diagnosis {
     Finding finding = Finding::Right;
     AnswerForm form = AnswerForm::Cartesian;  // the form asked for
-    FormSlip slip = FormSlip::Other;          // with FormOnly: how the form differs
+    FormSlip slip = FormSlip::Other;          // with FormOnly: how the form differs, the first of `slips`
+    std::vector<FormSlip> slips;              // with FormOnly: every way the form differs
     bool reducedFraction = false;             // with FormOnly: an equal fraction, not the one asked for
-    std::vector<AnswerPart> parts;            // with SignTurned and WrongParts
-    MathTerm detail;                          // with RootMissing: the root that was left out
+    std::vector<AnswerPart> parts;            // the parts or fields a finding names
+    MathTerm detail;  // with RootMissing and RootNotTaken the root worked out; with OperandSignMisread the operand
+    int operand = 0;  // with OperandSignMisread: 1 for the first operand, 2 for the second
     // A polar answer's modulus and angle are judged each on its own: what the angle shows where the modulus shows
     // something too, or what a part shows besides a slip of the other.
     std::vector<Diagnosis> further = {};
@@ -81,8 +98,9 @@ struct Judgement {
 struct WorkedSolution {
     MathTerm task;  // as the screen shows it
     std::vector<Step> steps;
-    MathTerm result;  // the expected answer, as the verdict shows it
-    MathTerm typed;   // the answer as typed
+    MathTerm result;   // the expected answer, as the verdict shows it
+    MathTerm written;  // the expected answer in the notation of the steps; empty where `result` stands for it
+    MathTerm typed;    // the answer as typed, or its value in the notation of the steps where that is what is wrong
     Diagnosis diagnosis;
     std::vector<ExplanationLine> explanation;  // the diagnosis in words
 };

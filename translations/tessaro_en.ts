@@ -201,20 +201,12 @@ Tessaro also takes the options of every Qt program, such as
         <translation>Numerator:</translation>
     </message>
     <message>
-        <source>Mit j² = −1 Realteil und Imaginärteil zusammenfassen:</source>
-        <translation>With j² = −1, collect the real part and the imaginary part:</translation>
-    </message>
-    <message>
         <source>Nenner:</source>
         <translation>Denominator:</translation>
     </message>
     <message>
-        <source>Der Bruch bleibt ungekürzt:</source>
-        <translation>The fraction is not reduced:</translation>
-    </message>
-    <message>
         <source>Verlangt ist die Form x+jy bzw. x-jy, ohne Leerzeichen und Klammern.</source>
-        <translation>The form asked for is x+jy or x-jy, without blanks or brackets.</translation>
+        <translation>The form asked for is x+jy or x-jy, without spaces or brackets.</translation>
     </message>
     <message>
         <source>Verlangt ist der Betrag als ganze Zahl.</source>
@@ -226,11 +218,11 @@ Tessaro also takes the options of every Qt program, such as
     </message>
     <message>
         <source>Verlangt ist der ungekürzte Bruch, der beim Erweitern mit dem konjugiert komplexen Divisor entsteht.</source>
-        <translation>The fraction asked for is the unreduced one that multiplying by the complex conjugate of the divisor gives.</translation>
+        <translation>The fraction asked for is the unreduced one you get by multiplying by the complex conjugate of the divisor.</translation>
     </message>
     <message>
         <source>Leerzeichen gehören nicht in die Eingabe.</source>
-        <translation>Blanks do not belong in the answer.</translation>
+        <translation>Spaces do not belong in the answer.</translation>
     </message>
     <message>
         <source>Klammern gehören nicht in die Eingabe.</source>
@@ -245,36 +237,8 @@ Tessaro also takes the options of every Qt program, such as
         <translation>The imaginary unit is written as a small j.</translation>
     </message>
     <message>
-        <source>Beide Teile werden geschrieben, auch ein Teil, der null ist.</source>
-        <translation>Both parts are written, also a part that is zero.</translation>
-    </message>
-    <message>
         <source>Zahlen werden ohne Pluszeichen, führende Nullen und Nachkommastellen geschrieben.</source>
         <translation>Numbers are written without a plus sign, leading zeros or decimals.</translation>
-    </message>
-    <message>
-        <source>der Realteil</source>
-        <translation>the real part</translation>
-    </message>
-    <message>
-        <source>der Imaginärteil</source>
-        <translation>the imaginary part</translation>
-    </message>
-    <message>
-        <source>der Betrag</source>
-        <translation>the modulus</translation>
-    </message>
-    <message>
-        <source>der Realteil des Zählers</source>
-        <translation>the real part of the numerator</translation>
-    </message>
-    <message>
-        <source>der Imaginärteil des Zählers</source>
-        <translation>the imaginary part of the numerator</translation>
-    </message>
-    <message>
-        <source>der Nenner</source>
-        <translation>the denominator</translation>
     </message>
     <message>
         <source>Der Realteil hat das falsche Vorzeichen.</source>
@@ -333,18 +297,6 @@ Tessaro also takes the options of every Qt program, such as
         <translation>The value is right, only the way it is written is not.</translation>
     </message>
     <message>
-        <source>Richtig geschrieben:</source>
-        <translation>Written the right way:</translation>
-    </message>
-    <message>
-        <source>Beim Ausmultiplizieren wurde j² = +1 gerechnet; es gilt aber j² = −1.</source>
-        <translation>When multiplying out, j² was taken as +1; but j² = −1.</translation>
-    </message>
-    <message>
-        <source>Zähler und Nenner werden mit dem konjugiert komplexen Divisor erweitert, nicht mit dem Divisor selbst: das Vorzeichen seines Imaginärteils wechselt.</source>
-        <translation>Numerator and denominator are multiplied by the complex conjugate of the divisor, not by the divisor itself: the sign of its imaginary part changes.</translation>
-    </message>
-    <message>
         <source>Das ist die Summe der Quadrate; der Betrag ist ihre Wurzel:</source>
         <translation>That is the sum of the squares; the modulus is its square root:</translation>
     </message>
@@ -357,16 +309,212 @@ Tessaro also takes the options of every Qt program, such as
         <translation>The real and the imaginary part are swapped.</translation>
     </message>
     <message>
-        <source>Nicht richtig: %1.</source>
-        <translation>Not right: %1.</translation>
+        <source>Beide Teile gehören in die Eingabe, auch ein Teil, der null ist.</source>
+        <translation>Write both parts, even a part that is zero.</translation>
     </message>
     <message>
-        <source>%1 und %2</source>
-        <translation>%1 and %2</translation>
+        <source>Das Minus ist ein typografisches Zeichen (− oder –); getippt wird das Minus der Tastatur (-).</source>
+        <translation>The minus is a typographic sign (− or –); type the keyboard&apos;s minus (-) instead.</translation>
     </message>
     <message>
-        <source>%1, %2 und %3</source>
-        <translation>%1, %2 and %3</translation>
+        <source>Zwei Vorzeichen hintereinander werden zu einem: aus +- wird -.</source>
+        <translation>Two signs in a row become one: +- is written -.</translation>
+    </message>
+    <message>
+        <source>Das Vorzeichen des Imaginärteils steht vor dem j: 3-j4, nicht 3+j-4.</source>
+        <translation>The sign of the imaginary part goes before the j: 3-j4, not 3+j-4.</translation>
+    </message>
+    <message>
+        <source>Zwischen j und Zahl steht kein Malzeichen: j4, nicht j*4.</source>
+        <translation>No multiplication sign goes between j and the number: j4, not j*4.</translation>
+    </message>
+    <message>
+        <source>Der Realteil steht vorn, der Imaginärteil dahinter.</source>
+        <translation>The real part comes first, the imaginary part after it.</translation>
+    </message>
+    <message>
+        <source>Null wird ohne Minus geschrieben: +j0, nicht -j0.</source>
+        <translation>Zero is written without a minus: +j0, not -j0.</translation>
+    </message>
+    <message>
+        <source>Der Betrag ist eine reelle Zahl; er wird ohne j geschrieben.</source>
+        <translation>The modulus is a real number; it is written without j.</translation>
+    </message>
+    <message>
+        <source>Das j steht schon vor dem Feld; in das Feld gehört nur die Zahl.</source>
+        <translation>The j is already printed before the field; the field takes only the number.</translation>
+    </message>
+    <message>
+        <source>den Realteil des Zählers</source>
+        <translation>the real part of the numerator</translation>
+    </message>
+    <message>
+        <source>den Imaginärteil des Zählers</source>
+        <translation>the imaginary part of the numerator</translation>
+    </message>
+    <message>
+        <source>den Nenner</source>
+        <translation>the denominator</translation>
+    </message>
+    <message>
+        <source>Das Feld für %1 ist leer.</source>
+        <translation>The field for %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Das Feld für %1 lässt sich nicht als Zahl lesen.</source>
+        <translation>The field for %1 cannot be read as a number.</translation>
+    </message>
+    <message>
+        <source>Die Felder für %1 und %2 sind leer.</source>
+        <translation>The fields for %1 and %2 are empty.</translation>
+    </message>
+    <message>
+        <source>Die Felder für %1 und %2 lassen sich nicht als Zahl lesen.</source>
+        <translation>The fields for %1 and %2 cannot be read as numbers.</translation>
+    </message>
+    <message>
+        <source>Die Felder für %1, %2 und %3 lassen sich nicht als Zahl lesen.</source>
+        <translation>The fields for %1, %2 and %3 cannot be read as numbers.</translation>
+    </message>
+    <message>
+        <source>Der Realteil stimmt nicht.</source>
+        <translation>The real part is wrong.</translation>
+    </message>
+    <message>
+        <source>Der Imaginärteil stimmt nicht.</source>
+        <translation>The imaginary part is wrong.</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil stimmen beide nicht.</source>
+        <translation>The real part and the imaginary part are both wrong.</translation>
+    </message>
+    <message>
+        <source>Der Betrag stimmt nicht.</source>
+        <translation>The modulus is wrong.</translation>
+    </message>
+    <message>
+        <source>Der Realteil des Zählers stimmt nicht.</source>
+        <translation>The real part of the numerator is wrong.</translation>
+    </message>
+    <message>
+        <source>Der Imaginärteil des Zählers stimmt nicht.</source>
+        <translation>The imaginary part of the numerator is wrong.</translation>
+    </message>
+    <message>
+        <source>Der Nenner stimmt nicht.</source>
+        <translation>The denominator is wrong.</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil des Zählers stimmen beide nicht.</source>
+        <translation>The real and the imaginary part of the numerator are both wrong.</translation>
+    </message>
+    <message>
+        <source>Der Realteil des Zählers und der Nenner stimmen nicht.</source>
+        <translation>The real part of the numerator and the denominator are wrong.</translation>
+    </message>
+    <message>
+        <source>Der Imaginärteil des Zählers und der Nenner stimmen nicht.</source>
+        <translation>The imaginary part of the numerator and the denominator are wrong.</translation>
+    </message>
+    <message>
+        <source>Keine der drei Zahlen stimmt.</source>
+        <translation>None of the three numbers is right.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre im Zähler und im Nenner j² = +1 gerechnet worden; es gilt aber j² = −1.</source>
+        <translation>It looks as if j² had been taken as +1 in the numerator and in the denominator; but j² = −1.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre im Zähler j² = +1 gerechnet worden; es gilt aber j² = −1.</source>
+        <translation>It looks as if j² had been taken as +1 in the numerator; but j² = −1.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre im Nenner j² = +1 gerechnet worden; es gilt aber j² = −1.</source>
+        <translation>It looks as if j² had been taken as +1 in the denominator; but j² = −1.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre beim Ausmultiplizieren j² = +1 gerechnet worden; es gilt aber j² = −1.</source>
+        <translation>It looks as if j² had been taken as +1 when multiplying out; but j² = −1.</translation>
+    </message>
+    <message>
+        <source>In der verlangten Form:</source>
+        <translation>In the required form:</translation>
+    </message>
+    <message>
+        <source>Der Wert stimmt, nur ist die Wurzel noch zu ziehen:</source>
+        <translation>The value is right, but the square root is still to be taken:</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wären Zähler und Nenner mit dem Divisor selbst erweitert worden. Erweitert wird mit dem konjugiert komplexen Divisor: das Vorzeichen seines Imaginärteils wechselt.</source>
+        <translation>It looks as if numerator and denominator had been multiplied by the divisor itself. They are multiplied by the complex conjugate of the divisor: the sign of its imaginary part changes.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre die erste Zahl von der zweiten abgezogen worden; abgezogen wird aber die zweite von der ersten.</source>
+        <translation>It looks as if the first number had been subtracted from the second; but the second is subtracted from the first.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre addiert worden; die Aufgabe verlangt aber die Differenz.</source>
+        <translation>It looks as if the numbers had been added; but the task asks for their difference.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre subtrahiert worden; die Aufgabe verlangt aber die Summe.</source>
+        <translation>It looks as if the numbers had been subtracted; but the task asks for their sum.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wären nur Realteil mal Realteil und Imaginärteil mal Imaginärteil gerechnet worden. Beim Ausmultiplizieren wird aber jeder Teil mit jedem Teil multipliziert.</source>
+        <translation>It looks as if only real part times real part and imaginary part times imaginary part had been worked out. But multiplying out takes each part times each part.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre bei einer Zahl der Aufgabe das Vorzeichen vor dem j falsch gelesen worden. Sie lautet:</source>
+        <translation>It looks as if the sign before the j of one of the task&apos;s numbers had been misread. The number is:</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als stünde im Nenner der Betrag des Divisors. Beim Erweitern entsteht aber sein Quadrat: c² + d².</source>
+        <translation>It looks as if the denominator were the modulus of the divisor. But multiplying by the conjugate gives its square: c² + d².</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wären Realteil und Imaginärteil addiert worden. Der Betrag ist aber die Wurzel aus der Summe ihrer Quadrate.</source>
+        <translation>It looks as if the real and the imaginary part had been added. But the modulus is the square root of the sum of their squares.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wären die Beträge von Realteil und Imaginärteil addiert worden. Der Betrag ist aber die Wurzel aus der Summe ihrer Quadrate.</source>
+        <translation>It looks as if the absolute values of the real and the imaginary part had been added. But the modulus is the square root of the sum of their squares.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als wäre das Quadrat des Imaginärteils abgezogen worden. Unter der Wurzel steht die Summe der Quadrate; das j gehört nicht zum Imaginärteil.</source>
+        <translation>It looks as if the square of the imaginary part had been subtracted. Under the root stands the sum of the squares; the j is not part of the imaginary part.</translation>
+    </message>
+    <message>
+        <source>Es sieht so aus, als fehlte das j vor dem Imaginärteil.</source>
+        <translation>It looks as if the j before the imaginary part is missing.</translation>
+    </message>
+    <message>
+        <source>Realteil und Imaginärteil haben beide das falsche Vorzeichen.</source>
+        <translation>The real part and the imaginary part both have the wrong sign.</translation>
+    </message>
+    <message>
+        <source>Doppelte Vorzeichen auflösen:</source>
+        <translation>Resolve the double signs:</translation>
+    </message>
+    <message>
+        <source>Mit j² = −1:</source>
+        <translation>With j² = −1:</translation>
+    </message>
+    <message>
+        <source>Der konjugiert komplexe Divisor hat das andere Vorzeichen vor dem j:</source>
+        <translation>The complex conjugate of the divisor has the other sign before the j:</translation>
+    </message>
+    <message>
+        <source>Hier liegt der Fehler:</source>
+        <translation>This is where it went wrong:</translation>
+    </message>
+    <message>
+        <source>Was nicht stimmt</source>
+        <translation>What went wrong</translation>
+    </message>
+    <message>
+        <source>Den Bruch ungekürzt lassen, sein Wert als x + jy:</source>
+        <translation>Leave the fraction unreduced; its value as x + jy:</translation>
     </message>
     <message>
         <source>Verlangt sind der Betrag und der Winkel in Grad, jeder in seinem Feld, auf zwei Nachkommastellen gerundet, der Winkel auf mindestens eine.</source>
@@ -375,10 +523,6 @@ Tessaro also takes the options of every Qt program, such as
     <message>
         <source>Verlangt ist die Form x+jy, Realteil und Imaginärteil auf zwei Nachkommastellen gerundet.</source>
         <translation>The form asked for is x+jy, the real and the imaginary part rounded to two decimals.</translation>
-    </message>
-    <message>
-        <source>der Winkel</source>
-        <translation>the angle</translation>
     </message>
     <message>
         <source>Der Winkel hat das falsche Vorzeichen.</source>
@@ -543,6 +687,14 @@ Tessaro also takes the options of every Qt program, such as
     <message>
         <source>Knapp daneben: Es sieht so aus, als wäre zu grob gerundet worden. In jedem Zwischenergebnis zwei Nachkommastellen behalten, beim Winkel mindestens eine.</source>
         <translation>Close, but not close enough: it looks as if something was rounded too coarsely. Keep two decimals in every intermediate result, at least one in an angle.</translation>
+    </message>
+    <message>
+        <source>Der Winkel stimmt nicht.</source>
+        <translation>The angle is wrong.</translation>
+    </message>
+    <message>
+        <source>Betrag und Winkel stimmen beide nicht.</source>
+        <translation>The modulus and the angle are both wrong.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,8 @@ namespace {
 constexpr qreal kRowGap = 4;
 constexpr qreal kFractionGap = 2;  // between a fraction's bar and its numerator or denominator
 constexpr qreal kFractionOverhang = 3;
-constexpr qreal kRootGap = 2;  // between the root's bar and its radicand
+constexpr qreal kRootGap = 2;    // between the root's bar and its radicand
+constexpr int kMarkPadding = 4;  // between a mark's frame and the formula
 
 struct Extent {
     qreal width = 0;
@@ -132,13 +133,21 @@ QString readingOf(const std::vector<MathTerm>& sides, bool continues) {
 
 FormulaLine::FormulaLine(std::vector<MathTerm> sides, bool continues, int width, const FormulaFonts& fonts,
                          QWidget* parent)
-    : QLabel(parent), sides_(std::move(sides)), continues_(continues), fonts_(fonts) {
+    : QLabel(parent), sides_(std::move(sides)), continues_(continues), width_(width), fonts_(fonts) {
     setText(readingOf(sides_, continues_));
     setAccessibleName(text());
     layOut(width);
 }
 
+void FormulaLine::setMarked(const QColor& colour) {
+    mark_ = colour;
+    layOut(width_);
+    update();
+}
+
 void FormulaLine::layOut(int width) {
+    const int padding = mark_.isValid() ? kMarkPadding : 0;
+    width -= 2 * padding;
     const Setter setter(fonts_);
     const QString equals = QStringLiteral(" = "), startEquals = QStringLiteral("= ");
     const qreal indent = setter.plain(QStringLiteral("    "), nullptr, {}).width;
@@ -149,6 +158,7 @@ void FormulaLine::layOut(int width) {
     std::vector<Row> rows(1);
     if (continues_)
         rows.back().width = indent;
+    markLeft_ = continues_ ? static_cast<int>(std::lround(indent)) : 0;
     for (std::size_t i = 0; i < sides_.size(); ++i) {
         const bool firstOfLine = i == 0;
         QString prefix = firstOfLine ? (continues_ ? startEquals : QString()) : equals;
@@ -166,27 +176,32 @@ void FormulaLine::layOut(int width) {
         row.ascent = std::max({row.ascent, side.ascent, setter.plain(prefix, nullptr, {}).ascent});
         row.descent = std::max({row.descent, side.descent, setter.plain(prefix, nullptr, {}).descent});
     }
-    qreal y = 0, widest = 0;
+    qreal y = padding, widest = 0;
     placed_.clear();
     for (Row& row : rows) {
         y += row.ascent;
         for (Placed& item : row.items) {
+            item.origin += QPoint(padding, 0);
             item.origin.setY(static_cast<int>(std::lround(y)));
             placed_.push_back(item);
         }
         y += row.descent + kRowGap;
         widest = std::max(widest, row.width);
     }
-    naturalWidth_ = static_cast<int>(std::ceil(widest));
-    setFixedSize(std::max(naturalWidth_, 1), static_cast<int>(std::ceil(y - kRowGap)) + 1);
+    naturalWidth_ = static_cast<int>(std::ceil(widest)) + 2 * padding;
+    setFixedSize(std::max(naturalWidth_, 1), static_cast<int>(std::ceil(y - kRowGap)) + 1 + padding);
 }
 
 void FormulaLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setLayoutDirection(Qt::LeftToRight);  // mathematics reads left to right in every layout direction
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.setBrush(Qt::NoBrush);
+    if (mark_.isValid()) {
+        painter.setPen(QPen(mark_, 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1 + markLeft_, 1, -1, -1), 4, 4);
+    }
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     const Setter setter(fonts_);
     for (const Placed& item : placed_) {
         const qreal prefixWidth = setter.plain(item.prefix, &painter, item.origin).width;

@@ -28,8 +28,15 @@ public:
     FormulaLine(std::vector<MathTerm> sides, bool continues, int width, const FormulaFonts& fonts,
                 QWidget* parent = nullptr);
 
-    // The width of the widest row; more than the width given when one side alone is wider.
+    // The width of the widest row, with the frame of a mark; more than the width given when one side alone is wider.
     int naturalWidth() const { return naturalWidth_; }
+
+    // The baseline of the first row, from the top: where text beside the line stands.
+    int firstBaseline() const { return placed_.empty() ? 0 : placed_.front().origin.y(); }
+
+    // Marks the line as a teacher circles a slip on the board: a frame around it in `colour`, within the same width.
+    void setMarked(const QColor& colour);
+    bool isMarked() const { return mark_.isValid(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,9 +51,12 @@ private:
 
     std::vector<MathTerm> sides_;
     bool continues_;
+    int width_;
+    QColor mark_;
     FormulaFonts fonts_;
     std::vector<Placed> placed_;
     int naturalWidth_ = 0;
+    int markLeft_ = 0;  // where the frame of a mark begins: after the indent of a continuing line
 };
 
 }  // namespace tessaro

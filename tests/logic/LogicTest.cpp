@@ -102,6 +102,11 @@ TEST(TwoOperandTasks, AddForAnOperationDrawOfOneOrTwoSubtractOtherwiseAndMultipl
     for (const auto& [make, draws, shown] : cases) {
         const ExerciseTask task = taskOf(make, draws);
         EXPECT_EQ(shownWithAnswer(task), shown);
+        // Which operand is printed in the form re - j (im): the worked solution resolves its signs.
+        const std::string& text = task.shown.at(0);
+        const std::size_t between = text.find("] ");
+        EXPECT_EQ(task.numbers.firstPrintedMinus, text.substr(0, between).find("-  j") != std::string::npos) << text;
+        EXPECT_EQ(task.numbers.secondPrintedMinus, text.substr(between).find("-  j") != std::string::npos) << text;
     }
 }
 
@@ -124,6 +129,7 @@ TEST(ModulusTask, DrawsAPairOrAPurelyRealOrImaginaryNumberWithAWholeModulus) {
     for (const auto& [draws, shown] : cases) {
         const ExerciseTask task = taskOf(makeModulusTask, draws);
         EXPECT_EQ(shownWithAnswer(task), shown);
+        EXPECT_EQ(task.numbers.firstPrintedMinus, shown.find("-  j") != std::string::npos) << shown;
     }
 }
 
@@ -145,6 +151,8 @@ TEST(DivisionTask, ExpectsTheUnreducedFractionAndRedrawsBothOperandsForAZeroDivi
     for (const auto& c : cases) {
         const ExerciseTask task = taskOf(makeDivisionTask, c.draws);
         EXPECT_EQ(task.shown, (std::vector{c.dividend, c.divisor}));
+        EXPECT_EQ(task.numbers.firstPrintedMinus, c.dividend.find("-  j") != std::string::npos) << c.dividend;
+        EXPECT_EQ(task.numbers.secondPrintedMinus, c.divisor.find("-  j") != std::string::npos) << c.divisor;
         ASSERT_EQ(task.fields.size(), 3u);
         const auto& [real, denominator, imag] = c.fraction;
         EXPECT_EQ((std::vector{task.fields[0].expected, task.fields[1].expected, task.fields[2].expected}),

@@ -13,6 +13,8 @@
 #include "logic/PolarReading.h"
 #include "tests/logic/StepCheck.h"
 
+#include "tests/logic/WorkedTasks.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,10 +28,6 @@
 #include <vector>
 
 namespace tessaro {
-
-// Readable failure messages, defined with the other worked-solution tests.
-void PrintTo(Finding finding, std::ostream* out);
-void PrintTo(AnswerPart part, std::ostream* out);
 
 namespace {
 
@@ -673,7 +671,7 @@ TEST(PolarDiagnosis, PutsEachSlipIntoTheWordsOfItsMode) {
                                         "−90° und 90°.",
                                         "In welchem Quadranten z liegt, zeigen die Vorzeichen von Realteil und "
                                         "Imaginärteil; danach richtet sich φ.",
-                                        "Nicht richtig: %1."}));
+                                        "Der Betrag stimmt nicht."}));
     const std::vector<std::string> product =
         sentences(M::PolarMultiplyDivide, productTask(3, 150, 4, 100, true), {"7", "50"});
     EXPECT_EQ(product, (std::vector<std::string>{

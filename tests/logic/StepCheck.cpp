@@ -17,7 +17,8 @@ constexpr double kDegree = std::numbers::pi / 180;
 
 struct Token {
     enum class Kind { Number, Name, Function, Sign } kind;
-    std::string text;  // a name, a function or a sign: + - * / ( ) | ^ j e, S for ², R for √, A for ∠, D for °
+    std::string text;  // a name, a function or a sign: + - * / ( ) | ^ j e, S for ², R for √, A for ∠, D for °, C for
+                       // the star of the conjugate
     double number = 0;
     int places = 0;  // decimals written
 };
@@ -68,7 +69,10 @@ std::optional<std::vector<Token>> tokens(const std::string& utf8) {
             list.push_back(number);
         } else if (c == ' ') {
             ++i;
-        } else if (std::string_view("+-*/()|^je").find(c) != std::string_view::npos) {
+        } else if (c == '*') {  // the star of the conjugate: the printed times sign is ·
+            list.push_back({Token::Kind::Sign, "C"});
+            ++i;
+        } else if (std::string_view("+-/()|^je").find(c) != std::string_view::npos) {
             list.push_back({Token::Kind::Sign, std::string(1, c)});
             ++i;
         } else if (std::isalpha(static_cast<unsigned char>(c))) {
@@ -144,8 +148,10 @@ private:
     }
     Value postfix() {
         Value value = primary();
-        while (is("S") || is("D"))
-            value = list_[pos_++].text == "S" ? value * value : value * kDegree;
+        while (is("S") || is("D") || is("C")) {
+            const std::string& sign = list_[pos_++].text;
+            value = sign == "S" ? value * value : sign == "D" ? value * kDegree : std::conj(value);
+        }
         return value;
     }
     Value primary() {
