@@ -3,6 +3,8 @@
 
 #include "logic/DecimalMark.h"
 
+#include "logic/PlaneSketch.h"
+
 #include <utility>
 
 namespace tessaro {
@@ -50,6 +52,7 @@ WorkedSolution withDecimalMark(WorkedSolution solution, char mark) {
             sentence = markedPhrase(std::move(sentence), mark);
         line.formula = withDecimalMark(std::move(line.formula), mark);
     }
+    solution.picture = withDecimalMark(std::move(solution.picture), mark);
     return solution;
 }
 

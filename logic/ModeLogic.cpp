@@ -43,6 +43,7 @@ Judgement judge(const ModeLogic& logic, const ExerciseTask& task, TypedAnswer ty
 WorkedSolution workThrough(const ModeLogic& logic, const ExerciseTask& task, const Judgement& judgement) {
     WorkedSolution solution = logic.solve(task, judgement);
     solution.explanation = logic.explain(solution.diagnosis, solution.result);
+    solution.picture = sketchOf(task.numbers, typedPoint(task, judgement.typed));
     return solution;
 }
 

@@ -5,6 +5,7 @@
 
 #include "logic/DecimalMark.h"
 #include "logic/MathTerm.h"
+#include "logic/PolarReading.h"
 
 #include <cmath>
 #include <complex>
@@ -178,6 +179,29 @@ PlaneSketch sketchOf(const TaskNumbers& task, std::optional<ReadValue> typed) {
         return sum(polarComplex(task.firstPolar), polarComplex(task.secondPolar), typed);
     }
     return {};
+}
+
+std::optional<ReadValue> typedPoint(const ExerciseTask& task, const TypedAnswer& typed) {
+    switch (task.fields.size()) {
+    case 2: {
+        const std::optional<double> modulus = readDecimal(typedField(typed, 0));
+        const std::optional<double> degrees = readDegrees(typedField(typed, 1));
+        if (!modulus || !degrees)
+            return std::nullopt;
+        const PlanePoint point = polarPoint(*modulus, *degrees);
+        return ReadValue{point.re, point.im};
+    }
+    case 3: {  // (real numerator + j imaginary numerator) / denominator
+        const std::optional<double> real = readDecimal(typedField(typed, 0));
+        const std::optional<double> denominator = readDecimal(typedField(typed, 1));
+        const std::optional<double> imaginary = readDecimal(typedField(typed, 2));
+        if (!real || !denominator || !imaginary || *denominator == 0)
+            return std::nullopt;
+        return ReadValue{*real / *denominator, *imaginary / *denominator};
+    }
+    default:
+        return readComplex(typedField(typed, 0));
+    }
 }
 
 PlaneSketch withDecimalMark(PlaneSketch sketch, char mark) {

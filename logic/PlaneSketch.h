@@ -4,6 +4,7 @@
 #pragma once
 
 #include "logic/AnswerReading.h"
+#include "logic/ExerciseTask.h"
 #include "logic/TaskNumbers.h"
 
 #include <optional>
@@ -103,6 +104,9 @@ struct PlaneSketch {
 // where it can be read as a number (for a quotient the value of the typed fraction); it is drawn dashed, for a
 // modulus as a length beside the right one.
 PlaneSketch sketchOf(const TaskNumbers& task, std::optional<ReadValue> typed);
+// The typed answer as a point of the plane, where it can be read as a number: x+jy, a modulus and an angle, or a
+// fraction's three fields.
+std::optional<ReadValue> typedPoint(const ExerciseTask& task, const TypedAnswer& typed);
 // The sketch with its labels' decimals written with `mark`, as the screen's language writes them.
 PlaneSketch withDecimalMark(PlaneSketch sketch, char mark);
 

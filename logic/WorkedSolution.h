@@ -7,6 +7,7 @@
 #include "logic/ExerciseTask.h"
 #include "logic/MathTerm.h"
 #include "logic/Phrase.h"
+#include "logic/PlaneSketch.h"
 
 #include <string>
 #include <vector>
@@ -103,6 +104,7 @@ struct WorkedSolution {
     MathTerm typed;    // the answer as typed, or its value in the notation of the steps where that is what is wrong
     Diagnosis diagnosis;
     std::vector<ExplanationLine> explanation;  // the diagnosis in words
+    PlaneSketch picture;                       // the task, its result and the typed answer in the complex plane
 };
 
 // Typed answers longer than this are shown cut, with "…".

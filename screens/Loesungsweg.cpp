@@ -7,6 +7,7 @@
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/ScreenColours.h"
 #include "resources/templates/LoesungswegTemplate.h"
+#include "widgets/ComplexPlane.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -19,6 +20,8 @@
 using namespace tessaro;
 
 namespace {
+
+constexpr int kPictureWidth = 260;  // the complex plane beside the lines
 
 constexpr int kLabelColumnWidth = 96;
 constexpr int kColumnGap = 8;
@@ -96,6 +99,7 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     addSection(tr("Eingegeben:"));
     addFormula({solution.typed});
     addExplanation(solution.explanation);
+    addPicture(solution.picture);
     fitProseToTheLines();
     page->activate();  // the page has its size before it opens, so that it opens centred over its owner
     button->setFocus();
@@ -235,4 +239,16 @@ void Loesungsweg::fitProseToTheLines() {
         prose->setFixedWidth(widest);
         prose->setFixedHeight(prose->heightForWidth(widest));
     }
+}
+
+// The task, its result and the typed answer in the complex plane, beside the lines; a screen reader hears it last.
+void Loesungsweg::addPicture(const PlaneSketch& picture) {
+    if (picture.arrows.empty())
+        return;
+    auto* plane = new ComplexPlane(this);
+    plane->setSketch(picture);
+    plane->setFixedWidth(kPictureWidth);
+    besideTheLines()->addWidget(plane);
+    besideTheLines()->addStretch();
+    spoken_ << plane->accessibleName() + QStringLiteral(": ") + plane->accessibleDescription();
 }

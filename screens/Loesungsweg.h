@@ -31,6 +31,7 @@ private:
     QLabel* addProse(const QString& text);
     void addLine(QWidget* line, Qt::Alignment alignment);
     void addCalculation(const std::vector<tessaro::Step>& steps);
+    void addPicture(const tessaro::PlaneSketch& picture);
     void addExplanation(const std::vector<tessaro::ExplanationLine>& lines);
     void fitProseToTheLines();
     QLabel* newLabel(const QString& text, const QFont& font);

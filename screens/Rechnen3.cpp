@@ -10,7 +10,6 @@
 #include "logic/DecimalMark.h"
 #include "logic/PlaneSketch.h"
 #include "logic/PolarNumber.h"
-#include "logic/PolarReading.h"
 #include "resources/templates/Rechnen3Template.h"
 #include "screens/SpokenMath.h"
 #include "widgets/ComplexPlane.h"
@@ -32,19 +31,6 @@ std::vector<int> answerIds(Rechnen3::AnswerShape shape) {
 }
 
 QString localised(const std::string& text) { return toQString(withDecimalMark(text, decimalMark())); }
-
-// The typed answer as a point of the plane, where it can be read as a number.
-std::optional<ReadValue> typedPoint(const ExerciseTask& task, const TypedAnswer& typed) {
-    if (task.fields.size() == 2) {
-        const std::optional<double> modulus = readDecimal(typedField(typed, 0));
-        const std::optional<double> degrees = readDegrees(typedField(typed, 1));
-        if (!modulus || !degrees)
-            return std::nullopt;
-        const PlanePoint point = polarPoint(*modulus, *degrees);
-        return ReadValue{point.re, point.im};
-    }
-    return readJudged(typedField(typed, 0), JudgedValue::Kind::Cartesian);
-}
 
 }  // namespace
 

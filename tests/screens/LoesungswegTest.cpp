@@ -14,6 +14,7 @@
 #include "resources/templates/LoesungswegTemplate.h"
 #include "screens/Loesungsweg.h"
 #include "tests/support/ScreenTesting.h"
+#include "widgets/ComplexPlane.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -127,6 +128,7 @@ TEST_P(EveryPage, ShowsEveryLineWholeInsideAPageOfTheSizeItsLinesNeed) {
         said.diagnosis = diagnosis;
         said.explanation = explainCartesian(diagnosis, said.result);
         said.steps.back().slipHere = true;  // a mark takes room too
+        said.picture = {};                  // the lines alone: the picture has a test of its own
         Loesungsweg page(said);
         page.show();
         QApplication::processEvents();
@@ -189,9 +191,14 @@ TEST(DiagnosisColour, ReadsAsTextOnThePage) {
 class ThePage : public ScreenTest {
 protected:
     void TearDown() override { useLanguage({QStringLiteral("de")}); }
-    std::unique_ptr<Loesungsweg> pageFor(ExerciseMode mode, const ExerciseTask& task, const TypedAnswer& typed) {
+    // The page of a task; `withPicture` false leaves out the complex plane, for the tests of the lines alone.
+    std::unique_ptr<Loesungsweg> pageFor(ExerciseMode mode, const ExerciseTask& task, const TypedAnswer& typed,
+                                         bool withPicture = false) {
         const ModeLogic& logic = *modeLogic(mode);
-        auto page = std::make_unique<Loesungsweg>(workThrough(logic, task, judge(logic, task, typed)));
+        WorkedSolution solution = workThrough(logic, task, judge(logic, task, typed));
+        if (!withPicture)
+            solution.picture = {};
+        auto page = std::make_unique<Loesungsweg>(solution);
         showAndPaint(*page);
         return page;
     }
@@ -252,6 +259,29 @@ TEST_F(ThePage, TakesTheSizeItsLinesNeed) {
 }
 
 // Room for a picture of the task: what stands in the column beside the lines widens the page to its right.
+// The task in the complex plane stands beside the lines, and a screen reader hears what it shows after them.
+TEST_F(ThePage, ShowsTheTaskInTheComplexPlaneBesideTheLines) {
+    const std::unique_ptr<Loesungsweg> page = pageFor(ExerciseMode::Multiply, product, {"7+j17"}, true);
+    const auto* plane = page->findChild<ComplexPlane*>();
+    ASSERT_NE(plane, nullptr);
+    const int linesEnd = page->findChild<QGridLayout*>()->geometry().right();
+    EXPECT_GT(plane->geometry().left(), linesEnd);
+    EXPECT_TRUE(page->rect().contains(plane->geometry()));
+    EXPECT_LE(page->height(), kHighestPage);
+    // (2 + j)(−1 + j9) = −11 + j17, and the typed 7 + j17 beside it.
+    const PlaneSketch& sketch = plane->sketch();
+    const auto endOf = [&sketch](PlaneRole role) {
+        for (const PlaneArrow& arrow : sketch.arrows)
+            if (arrow.role == role)
+                return std::pair(arrow.to.re, arrow.to.im);
+        return std::pair(0.0, 0.0);
+    };
+    EXPECT_EQ(endOf(PlaneRole::Result), std::pair(-11.0, 17.0));
+    EXPECT_EQ(endOf(PlaneRole::Typed), std::pair(7.0, 17.0));
+    EXPECT_TRUE(plane->accessibleDescription().contains(QStringLiteral("7 + j17")))
+        << plane->accessibleDescription().toStdString();
+}
+
 TEST_F(ThePage, HasAColumnBesideTheLinesForAPicture) {
     const std::unique_ptr<Loesungsweg> page = pageFor(ExerciseMode::Multiply, product, {"7+j17"});
     const QSize before = page->size();
