@@ -57,6 +57,8 @@ play_language() {
             [wrong]="Falsch: ([-0-9j+]+) ist richtig!" [right]="Richtig!!"
             [divhint]="Zähler" [over]="geteilt durch"
             [divwrong]="Falsch, richtig ist: Zähler: (-?[0-9]+) \+ j \((-?[0-9]+)\), Nenner: (-?[0-9]+)"
+            [polarRadio]="In Polarform umrechnen" [polar]="Umrechnen in die Polarform" [polarhint]="Taschenrechner erlaubt"
+            [polarwrong]="Falsch: ([0-9,]+), Winkel (minus )?([0-9,]+) Grad"
             [backToMain]="Zurück zum Hauptmenü" [view]="Ansehen! push button"
             [definition]="Definition und Darstellung einer komplexen Zahl" [page]="Eine komplexe Zahl ist die formale Summe"
             [exercise]="^Rechnen$" [solutionKey]=alt+l
@@ -68,6 +70,8 @@ play_language() {
             [wrong]="Wrong\. Correct: ([-0-9j+]+)" [right]="Correct!"
             [divhint]="numerator" [over]="divided by"
             [divwrong]="Wrong\. Correct: numerator (-?[0-9]+) \+ j \((-?[0-9]+)\), denominator (-?[0-9]+)"
+            [polarRadio]="Converting to polar form" [polar]="Converting to polar form" [polarhint]="A calculator is allowed"
+            [polarwrong]="Wrong\. Correct: ([0-9.]+), angle (minus )?([0-9.]+) degrees"
             [backToMain]="Back to the main menu" [view]="View push button"
             [definition]="Definition and notation of a complex number" [page]="A complex number is the formal sum"
             [exercise]="^Arithmetic$" [solutionKey]=alt+w
@@ -120,9 +124,27 @@ play_language() {
     step "[$lang] back to the main menu" back_to "${t[main]}"
     say "Tessaro dialog"
 
+    # A mode of the polar form chosen by the keyboard: from the chosen division, Down to the next mode.
+    step "[$lang] Down from the division: the first mode of the polar form" eval 'click_control 45 149 58 10; keys Down'
+    say "${t[polarRadio]}.*radio button"
+    step "[$lang] practise: the polar screen opens" keys Return
+    say "${t[polar]}" "${t[task]}" "${t[polarhint]}"
+    step "[$lang] a wrong answer" eval 'typed x; keys Return'
+    say "${t[polarwrong]}"
+    local modulus sign angle
+    modulus="$(last_heard "${t[polarwrong]}" '\1')"
+    sign="$(last_heard "${t[polarwrong]}" '\2')"
+    angle="$(last_heard "${t[polarwrong]}" '\3')"
+    [ -n "$sign" ] && angle="-$angle"
+    step "[$lang] the correct modulus and angle, typed into their fields" \
+        eval 'click_control 222 92 58 17; keys ctrl+a; typed "$modulus"; keys Tab ctrl+a; typed "$angle"; keys Return'
+    say "${t[right]}" "${t[task]}"
+    step "[$lang] back to the main menu" back_to "${t[main]}"
+    say "Tessaro dialog"
+
     step "[$lang] the rules menu" click_control 193 26 66 25
     say "${t[backToMain]} push button"
-    step "[$lang] Tab to the second page's button" keys Tab Tab
+    step "[$lang] Tab past the polar form and the history to the definition's button" keys Tab Tab Tab
     say "${t[view]}.*${t[definition]}"
     step "[$lang] open the page" keys Return
     say "${t[page]}"
