@@ -11,6 +11,7 @@
 #include "dialogkit/ApplicationSetup.h"
 #include "dialogkit/ProgramState.h"
 #include "resources/templates/Rechnen1Template.h"
+#include "screens/ExerciseModes.h"
 #include "screens/Rechnen1.h"
 
 #include <QApplication>
@@ -60,6 +61,20 @@ void openFirstExerciseScreen() {
     screen.exec();
 }
 
+// As "Üben" does it in the conversion to the polar form: the screen of the polar form, whose complex plane is drawn
+// only after a check.
+void openPolarScreen() {
+    programState().currentMode = ExerciseMode::ToPolar;
+    const double opening = monotonicMilliseconds();
+    const std::unique_ptr<ExerciseScreen> screen =
+        exerciseModeRow(ExerciseMode::ToPolar)->makeScreen(QApplication::activeModalWidget());
+    new FirstPaintProbe(*screen, [&screen, opening] {
+        report("rechnen3_open_ms", monotonicMilliseconds() - opening);
+        screen->done(0);
+    });
+    screen->exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +83,7 @@ int main(int argc, char** argv) {
     MainMenuDialog mainMenu;
     new FirstPaintProbe(mainMenu, [&mainMenu] {
         openFirstExerciseScreen();
+        openPolarScreen();
         mainMenu.done(0);
     });
     mainMenu.exec();
