@@ -6,6 +6,7 @@
 
 #include "logic/CartesianModes.h"
 #include "logic/ScoreTally.h"
+#include "tests/logic/FixedDraws.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,6 @@
 namespace tessaro {
 namespace {
 
-using Draws = std::vector<std::pair<int, int>>;  // the wanted result and the n of each drawScaled(n)
-
 Draws operator+(Draws a, const Draws& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -28,20 +27,6 @@ Draws operator+(Draws a, const Draws& b) {
 Draws operand(int limit, std::array<int, 5> d) {
     return {{d[0], limit}, {d[1], 4}, {d[2], limit}, {d[3], 4}, {d[4], 4}};
 }
-
-// Feeds the raw values behind the wanted draws, the smallest that give each; drawing more or fewer than given fails
-// the test, so each case also proves the number of draws.
-struct FixedDraws final : RawValueSource {
-    explicit FixedDraws(const Draws& wanted) : draws(wanted) {}
-    ~FixedDraws() override { EXPECT_EQ(next, draws.size()) << "raw values left undrawn"; }
-    int nextRaw() override {
-        EXPECT_LT(next, draws.size()) << "more raw values drawn than given";
-        const auto [value, n] = next < draws.size() ? draws[next++] : std::pair(0, 1);
-        return (value * 32767 + n - 1) / n;
-    }
-    Draws draws;
-    std::size_t next = 0;
-};
 
 TEST(RandomSource, FollowsItsRecurrenceFromEverySeed) {
     // state = state * 214013 + 2531011 mod 2^32, value = bits 16..30, worked out by hand.

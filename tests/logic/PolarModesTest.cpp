@@ -13,6 +13,7 @@
 #include "logic/PolarReading.h"
 #include "tests/logic/StepCheck.h"
 
+#include "tests/logic/FixedDraws.h"
 #include "tests/logic/WorkedTasks.h"
 
 #include <gtest/gtest.h>
@@ -56,20 +57,6 @@ std::string written(double value, int places, char mark = '.') {
     return zero && result.starts_with('-') ? result.substr(1) : result;
 }
 double rounded(double value, int places) { return std::round(value * std::pow(10.0, places)) / std::pow(10.0, places); }
-
-// The draws a task maker asks for, each as the wanted result and the n of drawScaled(n); drawing more or fewer fails.
-using Draws = std::vector<std::pair<int, int>>;
-struct FixedDraws final : RawValueSource {
-    explicit FixedDraws(Draws wanted) : draws(std::move(wanted)) {}
-    ~FixedDraws() override { EXPECT_EQ(next, draws.size()) << "raw values left undrawn"; }
-    int nextRaw() override {
-        EXPECT_LT(next, draws.size()) << "more raw values drawn than given";
-        const auto [value, n] = next < draws.size() ? draws[next++] : std::pair(0, 1);
-        return (value * 32767 + n - 1) / n;
-    }
-    Draws draws;
-    std::size_t next = 0;
-};
 
 ExerciseTask drawn(ExerciseTask (*make)(RawValueSource&), Draws draws) {
     FixedDraws source(std::move(draws));

@@ -26,14 +26,6 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TESSARO_FREED_MEMORY_QUARANTINED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TESSARO_FREED_MEMORY_QUARANTINED 1
-#endif
-#endif
-
 namespace tessaro::testing {
 namespace {
 

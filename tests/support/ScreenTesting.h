@@ -24,6 +24,15 @@
 #include <utility>
 #include <vector>
 
+// AddressSanitizer holds freed memory back, so the memory bounds of the long plays do not hold under it.
+#if defined(__SANITIZE_ADDRESS__)
+#define TESSARO_FREED_MEMORY_QUARANTINED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TESSARO_FREED_MEMORY_QUARANTINED 1
+#endif
+#endif
+
 // Readable failure messages for Qt's texts; gtest would print their bytes.
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
