@@ -48,6 +48,37 @@ click_control() { click_at "$(((($1 * 2 + $3) * 3 + 2) / 4))" "$(((($2 * 2 + $4)
 # The last thing Orca said that matches the extended regular expression $1, as sed's \1 of $2 picks it out.
 last_heard() { spoken_since_mark | sed -nE "s"$'\001'".*$1.*"$'\001'"$2"$'\001p' | tail -n 1; }
 
+# A mode of the polar form chosen by the keyboard, a wrong answer and the right one typed from what Orca said: the
+# radio above it is clicked at y ($2, in dialog units) and Down moves to it; $5 is the answer's shape, polar or
+# cartesian.
+practise_polar() {
+    local lang=$1 above=$2 radio=$3 title=$4 shape=$5
+    step "[$lang] Down from the mode above: $radio" eval "click_control 45 $above 20 10; keys Down"
+    say "$radio.*radio button"
+    step "[$lang] practise: $title" keys Return
+    say "$title" "${t[task]}" "${t[polarhint]}"
+    step "[$lang] a wrong answer" eval 'typed x; keys Return'
+    if [ "$shape" = polar ]; then
+        say "${t[polarwrong]}"
+        local modulus angle
+        modulus="$(last_heard "${t[polarwrong]}" '\1')"
+        angle="$(last_heard "${t[polarwrong]}" '\2\3')"
+        angle="${angle/minus /-}"
+        step "[$lang] the correct modulus and angle, typed into their fields" \
+            eval 'click_control 222 92 58 17; keys ctrl+a; typed "$modulus"; keys Tab ctrl+a; typed "$angle"; keys Return'
+    else
+        say "${t[cartesianwrong]}"
+        local answer
+        answer="$(last_heard "${t[cartesianwrong]}" '\1\2')"
+        answer="${answer/minus /-}"
+        step "[$lang] the correct x+jy, typed into its field" \
+            eval 'click_control 222 92 120 17; keys ctrl+a; typed "$answer"; keys Return'
+    fi
+    say "${t[right]}" "${t[task]}"
+    step "[$lang] back to the main menu" back_to "${t[main]}"
+    say "Tessaro dialog"
+}
+
 play_language() {
     local lang=$1
     declare -A t
@@ -57,8 +88,12 @@ play_language() {
             [wrong]="Falsch: ([-0-9j+]+) ist richtig!" [right]="Richtig!!"
             [divhint]="Zähler" [over]="geteilt durch"
             [divwrong]="Falsch, richtig ist: Zähler: (-?[0-9]+) \+ j \((-?[0-9]+)\), Nenner: (-?[0-9]+)"
-            [polarRadio]="In Polarform umrechnen" [polar]="Umrechnen in die Polarform" [polarhint]="Taschenrechner erlaubt"
+            [toPolarRadio]="In Polarform umrechnen" [toPolar]="Umrechnen in die Polarform"
+            [toCartesianRadio]="In kartesische Form umrechnen" [toCartesian]="Umrechnen in die kartesische Form"
+            [multiplyDivideRadio]="Multiplikation und Division in Polarform" [multiplyDivide]="Multiplikation und Division"
+            [phasorsRadio]="Zeiger addieren" [phasors]="Zeiger addieren" [polarhint]="Taschenrechner erlaubt"
             [polarwrong]="Falsch: ([0-9,]+), Winkel (minus )?([0-9,]+) Grad"
+            [cartesianwrong]="Falsch: (minus )?([0-9,]+[-+]j[0-9,]+) ist richtig!"
             [backToMain]="Zurück zum Hauptmenü" [view]="Ansehen! push button"
             [definition]="Definition und Darstellung einer komplexen Zahl" [page]="Eine komplexe Zahl ist die formale Summe"
             [exercise]="^Rechnen$" [solutionKey]=alt+l
@@ -70,8 +105,12 @@ play_language() {
             [wrong]="Wrong\. Correct: ([-0-9j+]+)" [right]="Correct!"
             [divhint]="numerator" [over]="divided by"
             [divwrong]="Wrong\. Correct: numerator (-?[0-9]+) \+ j \((-?[0-9]+)\), denominator (-?[0-9]+)"
-            [polarRadio]="Converting to polar form" [polar]="Converting to polar form" [polarhint]="A calculator is allowed"
+            [toPolarRadio]="Converting to polar form" [toPolar]="Converting to polar form"
+            [toCartesianRadio]="Converting to Cartesian form" [toCartesian]="Converting to Cartesian form"
+            [multiplyDivideRadio]="Multiplying and dividing in polar form" [multiplyDivide]="Multiplying and dividing"
+            [phasorsRadio]="Adding phasors" [phasors]="Adding phasors" [polarhint]="A calculator is allowed"
             [polarwrong]="Wrong\. Correct: ([0-9.]+), angle (minus )?([0-9.]+) degrees"
+            [cartesianwrong]="Wrong\. Correct: (minus )?([0-9]+(\.[0-9]+)?[-+]j[0-9]+(\.[0-9]+)?)"
             [backToMain]="Back to the main menu" [view]="View push button"
             [definition]="Definition and notation of a complex number" [page]="A complex number is the formal sum"
             [exercise]="^Arithmetic$" [solutionKey]=alt+w
@@ -124,23 +163,11 @@ play_language() {
     step "[$lang] back to the main menu" back_to "${t[main]}"
     say "Tessaro dialog"
 
-    # A mode of the polar form chosen by the keyboard: from the chosen division, Down to the next mode.
-    step "[$lang] Down from the division: the first mode of the polar form" eval 'click_control 45 149 58 10; keys Down'
-    say "${t[polarRadio]}.*radio button"
-    step "[$lang] practise: the polar screen opens" keys Return
-    say "${t[polar]}" "${t[task]}" "${t[polarhint]}"
-    step "[$lang] a wrong answer" eval 'typed x; keys Return'
-    say "${t[polarwrong]}"
-    local modulus sign angle
-    modulus="$(last_heard "${t[polarwrong]}" '\1')"
-    sign="$(last_heard "${t[polarwrong]}" '\2')"
-    angle="$(last_heard "${t[polarwrong]}" '\3')"
-    [ -n "$sign" ] && angle="-$angle"
-    step "[$lang] the correct modulus and angle, typed into their fields" \
-        eval 'click_control 222 92 58 17; keys ctrl+a; typed "$modulus"; keys Tab ctrl+a; typed "$angle"; keys Return'
-    say "${t[right]}" "${t[task]}"
-    step "[$lang] back to the main menu" back_to "${t[main]}"
-    say "Tessaro dialog"
+    # The modes of the polar form, each chosen by the arrow key from the mode above it.
+    practise_polar "$lang" 149 "${t[toPolarRadio]}" "${t[toPolar]}" polar
+    practise_polar "$lang" 219 "${t[toCartesianRadio]}" "${t[toCartesian]}" cartesian
+    practise_polar "$lang" 237 "${t[multiplyDivideRadio]}" "${t[multiplyDivide]}" polar
+    practise_polar "$lang" 255 "${t[phasorsRadio]}" "${t[phasors]}" polar
 
     step "[$lang] the rules menu" click_control 193 26 66 25
     say "${t[backToMain]} push button"

@@ -219,7 +219,7 @@ TEST_F(CarelessHands, TheWorkedSolutionOpenedAThousandTimesTakesNoMoreMemoryThan
     open(ExerciseMode::Multiply);
     answer({QStringLiteral("1+j1")});
     int closed = 0;
-    long afterTen = 0;
+    [[maybe_unused]] long afterTen = 0;
     for (int opening = 1; opening <= 1000; ++opening) {
         whenModalOpens(screen.get(), [&closed](QWidget& page) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&page));
