@@ -48,12 +48,12 @@ click_control() { click_at "$(((($1 * 2 + $3) * 3 + 2) / 4))" "$(((($2 * 2 + $4)
 # The last thing Orca said that matches the extended regular expression $1, as sed's \1 of $2 picks it out.
 last_heard() { spoken_since_mark | sed -nE "s"$'\001'".*$1.*"$'\001'"$2"$'\001p' | tail -n 1; }
 
-# A mode of the polar form chosen by the keyboard, a wrong answer and the right one typed from what Orca said: the
-# radio above it is clicked at y ($2, in dialog units) and Down moves to it; $5 is the answer's shape, polar or
-# cartesian.
+# A mode of the polar form chosen by the keyboard alone, a wrong answer and the right one typed from what Orca said:
+# back on the main menu the focus is on the mode practised last, the one above, and Down moves to this one; $4 is the
+# answer's shape, polar or cartesian.
 practise_polar() {
-    local lang=$1 above=$2 radio=$3 title=$4 shape=$5
-    step "[$lang] Down from the mode above: $radio" eval "click_control 45 $above 20 10; keys Down"
+    local lang=$1 radio=$2 title=$3 shape=$4
+    step "[$lang] Down from the mode practised last: $radio" keys Down
     say "$radio.*radio button"
     step "[$lang] practise: $title" keys Return
     say "$title" "${t[task]}" "${t[polarhint]}"
@@ -163,11 +163,11 @@ play_language() {
     step "[$lang] back to the main menu" back_to "${t[main]}"
     say "Tessaro dialog"
 
-    # The modes of the polar form, each chosen by the arrow key from the mode above it.
-    practise_polar "$lang" 149 "${t[toPolarRadio]}" "${t[toPolar]}" polar
-    practise_polar "$lang" 219 "${t[toCartesianRadio]}" "${t[toCartesian]}" cartesian
-    practise_polar "$lang" 237 "${t[multiplyDivideRadio]}" "${t[multiplyDivide]}" polar
-    practise_polar "$lang" 255 "${t[phasorsRadio]}" "${t[phasors]}" polar
+    # The modes of the polar form, each chosen by the arrow key from the mode above it, practised last.
+    practise_polar "$lang" "${t[toPolarRadio]}" "${t[toPolar]}" polar
+    practise_polar "$lang" "${t[toCartesianRadio]}" "${t[toCartesian]}" cartesian
+    practise_polar "$lang" "${t[multiplyDivideRadio]}" "${t[multiplyDivide]}" polar
+    practise_polar "$lang" "${t[phasorsRadio]}" "${t[phasors]}" polar
 
     step "[$lang] the rules menu" click_control 193 26 66 25
     say "${t[backToMain]} push button"
