@@ -89,7 +89,7 @@ struct Item {
 };
 
 // A label and the places it may go, best first: each a box centre relative to the pixel of a point of the plane.
-struct LabelSpec {
+struct LabelPlan {
     QString text;
     QFont font;
     QColor colour;
@@ -126,7 +126,7 @@ public:
             addTurnLabel(turn);
     }
 
-    const std::vector<LabelSpec>& labels() const { return labels_; }
+    const std::vector<LabelPlan>& labels() const { return labels_; }
 
     std::vector<Item> items(const std::vector<std::size_t>& choice) const {
         std::vector<Item> items{{{}, QRectF(-3, -3, 6, 6)}};
@@ -154,7 +154,7 @@ public:
             items.push_back({lengthEnd(length), bar});
         }
         for (std::size_t i = 0; i < labels_.size(); ++i) {
-            const LabelSpec::Place& place = labels_[i].places[choice[i]];
+            const LabelPlan::Place& place = labels_[i].places[choice[i]];
             items.push_back({place.anchor, boxAround(place.centre, labels_[i].size).adjusted(-1, -1, 1, 1)});
         }
         return items;
@@ -199,7 +199,7 @@ private:
         return sideAway(centroid_, scaled(length.along, 0.5), length.along);
     }
 
-    void add(const QString& text, int pixels, PlaneRole role, std::vector<LabelSpec::Place> places) {
+    void add(const QString& text, int pixels, PlaneRole role, std::vector<LabelPlan::Place> places) {
         const QFont font = planeFont(pixels);
         labels_.push_back({text, font, roleTextColour(role), labelSize(text, font), std::move(places)});
     }
@@ -209,7 +209,7 @@ private:
         const QString text = arrow.label.empty() ? words_.nameOf(arrow.role) : QString::fromStdString(arrow.label);
         const QSizeF size = labelSize(text, planeFont(kLabelPixels));
         const QPointF u = screenDirection(arrow.to - arrow.from, QPointF(1, -1) / std::sqrt(2.0));
-        std::vector<LabelSpec::Place> places;
+        std::vector<LabelPlan::Place> places;
         for (double distance : {5, 20})
             for (double degrees : {0, -45, 45, -90, 90, -135, 135})
                 places.push_back({arrow.to, boxCentre(turned(u, degrees), distance, size)});
@@ -226,7 +226,7 @@ private:
         const QSizeF size = labelSize(text, planeFont(kSmallPixels));
         const QPointF side = sideOf(length), onLine = side * lengthOffset(length);
         const PlanePoint end = lengthEnd(length);
-        std::vector<LabelSpec::Place> places;
+        std::vector<LabelPlan::Place> places;
         for (double t : {0.5, 0.35, 0.65, 0.2, 0.8})
             places.push_back({scaled(end, t), onLine});
         places.push_back({scaled(end, 0.5), onLine + boxCentre(side, 4, size)});
@@ -240,7 +240,7 @@ private:
         const QString text = QString::fromStdString(guide.label);
         const QSizeF size = labelSize(text, planeFont(kSmallPixels));
         const PlanePoint direction = guide.to - guide.from;
-        std::vector<LabelSpec::Place> places;
+        std::vector<LabelPlan::Place> places;
         for (double t : {0.5, 0.3, 0.7}) {
             const PlanePoint at{guide.from.re + direction.re * t, guide.from.im + direction.im * t};
             const QPointF side = sideAway(centroid_, at, direction);
@@ -254,7 +254,7 @@ private:
         const QString text = QString::fromStdString(angle.label);
         const QSizeF size = labelSize(text, planeFont(kMarkPixels));
         const double radius = ringRadius(angle.ring, ringFactor_);
-        std::vector<LabelSpec::Place> places;
+        std::vector<LabelPlan::Place> places;
         for (double t : {0.5, 0.8, 0.2})
             for (double gap : {3.0, 14.0, 26.0, 40.0})
                 places.push_back(
@@ -266,7 +266,7 @@ private:
         const QString text = QString::fromStdString(turn.label);
         const QSizeF size = labelSize(text, planeFont(kMarkPixels));
         const double radius = modulusOf(turn.from), start = angleOf(turn.from);
-        std::vector<LabelSpec::Place> places;
+        std::vector<LabelPlan::Place> places;
         for (double t : {0.5, 0.3, 0.7}) {
             const double a = start + turn.by * t;
             const PlanePoint at{radius * std::cos(a), radius * std::sin(a)};
@@ -280,7 +280,7 @@ private:
     const PlaneWords& words_;
     double ringFactor_;
     PlanePoint centroid_;
-    std::vector<LabelSpec> labels_;
+    std::vector<LabelPlan> labels_;
 };
 
 // On one axis: a point's coordinate in the widget's direction and its box's extent.
@@ -459,7 +459,7 @@ void addTickLabels(PlaneLayout& layout, const std::vector<Stroke>& strokes, QSiz
 
 PlaneLayout layOutWithRings(const PlaneSketch& sketch, QSizeF size, const PlaneWords& words, double ringFactor) {
     const Scene scene(sketch, words, ringFactor);
-    const std::vector<LabelSpec>& specs = scene.labels();
+    const std::vector<LabelPlan>& plans = scene.labels();
     const QFont axisFont = planeFont(kMarkPixels);
     const QString re = QStringLiteral("Re"), im = QStringLiteral("Im");
     const QSizeF reSize = labelSize(re, axisFont), imSize = labelSize(im, axisFont);
@@ -470,10 +470,10 @@ PlaneLayout layOutWithRings(const PlaneSketch& sketch, QSizeF size, const PlaneW
     // axis, across it, or farther back along it.
     const auto candidates = [&] {
         std::vector<std::vector<QRectF>> boxes;
-        for (const LabelSpec& spec : specs) {
+        for (const LabelPlan& plan : plans) {
             boxes.emplace_back();
-            for (const LabelSpec::Place& place : spec.places)
-                boxes.back().push_back(boxAround(layout.pixelOf(place.anchor) + place.centre, spec.size));
+            for (const LabelPlan::Place& place : plan.places)
+                boxes.back().push_back(boxAround(layout.pixelOf(place.anchor) + place.centre, plan.size));
         }
         const QRectF reBox(QPointF(size.width() - kMargin - reSize.width(), layout.origin.y() - reSize.height() - 3),
                            reSize);
@@ -484,7 +484,7 @@ PlaneLayout layOutWithRings(const PlaneSketch& sketch, QSizeF size, const PlaneW
         boxes.push_back({imBox, imBox.translated(left), imBox.translated(down), imBox.translated(left + down)});
         return boxes;
     };
-    std::vector<std::size_t> choice(specs.size() + 2, 0);
+    std::vector<std::size_t> choice(plans.size() + 2, 0);
     // Placing labels changes the scale a little, which may move a label's best place: a few rounds settle it.
     for (int round = 0;; ++round) {
         fit(scene.items(choice), size, reSize, imSize, layout);
@@ -497,10 +497,10 @@ PlaneLayout layOutWithRings(const PlaneSketch& sketch, QSizeF size, const PlaneW
         choice = better;
     }
     const std::vector<std::vector<QRectF>> boxes = candidates();
-    for (std::size_t i = 0; i < specs.size(); ++i)
-        layout.labels.push_back({specs[i].text, boxes[i][choice[i]], specs[i].colour, specs[i].font});
-    layout.labels.push_back({re, boxes[specs.size()][choice[specs.size()]], planeInk(), axisFont});
-    layout.labels.push_back({im, boxes[specs.size() + 1][choice[specs.size() + 1]], planeInk(), axisFont});
+    for (std::size_t i = 0; i < plans.size(); ++i)
+        layout.labels.push_back({plans[i].text, boxes[i][choice[i]], plans[i].colour, plans[i].font});
+    layout.labels.push_back({re, boxes[plans.size()][choice[plans.size()]], planeInk(), axisFont});
+    layout.labels.push_back({im, boxes[plans.size() + 1][choice[plans.size() + 1]], planeInk(), axisFont});
     addTickLabels(layout, scene.strokes(layout.scale, layout.origin), size, words.decimalMark);
     return layout;
 }
