@@ -11,10 +11,10 @@
 #include "screens/ExerciseModes.h"
 #include "screens/RulesMenu.h"
 #include "widgets/PictureButton.h"
+#include "widgets/PngResource.h"
 #include "widgets/RadioGroup.h"
 
 #include <QContextMenuEvent>
-#include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,7 +26,7 @@
 namespace tessaro {
 
 MainMenuDialog::MainMenuDialog(QWidget* parent) : TemplateDialog(mainmenu::dialogTemplate(), parent) {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/icon130.png")));
+    setWindowIcon(pngResourceIcon(QStringLiteral(":/icons/icon130.png")));
     setUpPictureButton(*control<PictureButton>(mainmenu::RulesButton), 150, QColor(204, 255, 255));
     setUpPictureButton(*control<PictureButton>(mainmenu::PractiseButton), 152, QColor(250, 255, 204));
     // Every mode's radio joins one group, whichever box frames it, so that a keyboard chooses among all of them.

@@ -4,21 +4,21 @@
 #include "dialogkit/PixmapLoading.h"
 
 #include "widgets/ApplicationOwned.h"
+#include "widgets/PngResource.h"
 
 #include <QIcon>
-#include <QImageReader>
 
 namespace tessaro {
 
 QPixmap loadCrispPixmap(const QString& resourcePath) {
     // One icon per image, so that the toolkit's pixmap cache holds each picture once, however often a screen opens.
     QHash<QString, QIcon>& icons = applicationOwned<ApplicationTable<QString, QIcon>>().entries;
-    const QSize ownSize = QImageReader(resourcePath).size();
+    const QSize ownSize = pngResourceSize(resourcePath);
     if (!ownSize.isValid())
         return {};
     auto icon = icons.constFind(resourcePath);
     if (icon == icons.constEnd())
-        icon = icons.insert(resourcePath, QIcon(resourcePath));
+        icon = icons.insert(resourcePath, pngResourceIcon(resourcePath));
     return icon->pixmap(ownSize);
 }
 

@@ -7,10 +7,10 @@
 #include "widgets/ButtonStyle.h"
 #include "widgets/EdgePainting.h"
 #include "widgets/PictureButtonLayout.h"
+#include "widgets/PngResource.h"
 #include "widgets/SystemColours.h"
 
 #include <QEnterEvent>
-#include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHash>
@@ -39,9 +39,7 @@ QIcon iconResource(std::uint16_t id) {
     QHash<std::uint16_t, QIcon>& loaded = applicationOwned<ApplicationTable<std::uint16_t, QIcon>>().entries;
     if (const auto found = loaded.constFind(id); found != loaded.constEnd())
         return *found;
-    // QIcon makes a non-null icon without any image of a path that names nothing, so look first.
-    const QString path = QStringLiteral(":/icons/icon%1.png").arg(id);
-    const QIcon icon = id != 0 && QFile::exists(path) ? QIcon(path) : QIcon();
+    const QIcon icon = id != 0 ? pngResourceIcon(QStringLiteral(":/icons/icon%1.png").arg(id)) : QIcon();
     loaded.insert(id, icon);
     return icon;
 }

@@ -10,10 +10,12 @@
 #include "dialogkit/ProgramState.h"
 #include "resources/templates/MainMenuTemplate.h"
 #include "screens/ExerciseScreen.h"
+#include "screens/Rechnen1.h"
 #include "screens/RulePages.h"
 #include "screens/RulesMenu.h"
 #include "tests/support/ScreenTesting.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -232,6 +234,25 @@ TEST_F(ScreenTest, EveryScreenClosesAsAUserClosesIt) {
     expectClosing<Regeln>();
     expectClosing<Betrag>();    // a page that closes with OK
     expectClosing<Division>();  // the page that closes with cancel
+}
+
+// Left to guess an image's format, Qt loads every installed image plugin to ask it: milliseconds of start-up for
+// pictures that are all PNG. Run alone, as ctest runs it, the test sees what these screens load themselves.
+TEST_F(ScreenTest, TheScreensShowTheirPicturesWithoutLoadingAnImagePlugin) {
+    const auto pluginLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+    };
+    if (pluginLoaded())
+        GTEST_SKIP() << "an earlier test in this process loaded an image plugin";
+    MainMenuDialog menu;
+    showAndPaint(menu);
+    prepareExercise(ExerciseMode::Multiply);
+    Rechnen1 screen;  // the gear wheels on "Berechnen"
+    showAndPaint(screen);
+    Division page;  // a rule page's picture
+    showAndPaint(page);
+    EXPECT_FALSE(pluginLoaded());
 }
 
 }  // namespace
