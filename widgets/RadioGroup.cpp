@@ -30,15 +30,21 @@ void RadioGroup::placeTabStop() {
 bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
+    // Left and right go the way of reading: on a mirrored screen the right arrow goes back.
+    const int forward = static_cast<QWidget*>(watched)->isRightToLeft() ? -1 : 1;
     int step = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Left:
         step = -1;
         break;
     case Qt::Key_Down:
-    case Qt::Key_Right:
         step = 1;
+        break;
+    case Qt::Key_Left:
+        step = -forward;
+        break;
+    case Qt::Key_Right:
+        step = forward;
         break;
     default:
         return false;

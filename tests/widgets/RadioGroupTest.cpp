@@ -89,6 +89,17 @@ TEST_F(RadioGroupTest, ArrowKeysMoveRoundThroughBothBoxesAndClickTheRadioTheyRea
     }
 }
 
+// On a mirrored screen the left arrow goes on and the right one back, as the text runs; up and down stay.
+TEST_F(RadioGroupTest, LeftAndRightFollowTheDirectionOfReading) {
+    window.setLayoutDirection(Qt::RightToLeft);
+    press(Qt::Key_Tab);
+    for (const auto& [key, reached] : std::initializer_list<std::pair<Qt::Key, int>>{
+             {Qt::Key_Left, 1}, {Qt::Key_Left, 2}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Right, 1}}) {
+        press(key);
+        EXPECT_EQ(checked(), std::vector<int>{reached});
+    }
+}
+
 // Tab and Shift+Tab meet the checked radio, whichever box holds it and whatever checked it, and no other radio.
 TEST_F(RadioGroupTest, TabStopsOnlyAtTheCheckedRadio) {
     QTest::mouseClick(radios[2], Qt::LeftButton);
