@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "dialogkit/EarlyEscape.h"
+
 #include <QApplication>
 #include <QPixmapCache>
 
@@ -16,6 +18,7 @@ template <class Screen, class... Arguments>
 void openScreen(Arguments&&... arguments) {
     {
         Screen screen(std::forward<Arguments>(arguments)..., QApplication::activeModalWidget());
+        closeOnEarlyEscape(screen);
         screen.exec();
     }
     // The style keeps the pictures it paints of a screen's buttons under that screen's own palette, which no later

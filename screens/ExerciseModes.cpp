@@ -14,6 +14,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <memory>
 
 namespace tessaro {
 
@@ -83,8 +84,11 @@ const ExerciseModeRow* exerciseModeRow(ExerciseMode mode) {
 }
 
 void openExerciseScreen() {
-    if (const ExerciseModeRow* row = exerciseModeRow(programState().currentMode))
-        row->makeScreen(QApplication::activeModalWidget())->exec();
+    if (const ExerciseModeRow* row = exerciseModeRow(programState().currentMode)) {
+        const std::unique_ptr<ExerciseScreen> screen = row->makeScreen(QApplication::activeModalWidget());
+        closeOnEarlyEscape(*screen);
+        screen->exec();
+    }
 }
 
 }  // namespace tessaro

@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -103,10 +102,6 @@ Loesungsweg::Loesungsweg(const WorkedSolution& solution, QWidget* parent)
     fitProseToTheLines();
     page->activate();  // the page has its size before it opens, so that it opens centred over its owner
     button->setFocus();
-    // An Escape typed right after Alt+L may come before the window system has made the page the active window: it goes
-    // to the screen below, which the page blocks, and Qt drops it there. As a shortcut of the whole program it comes
-    // here, the one screen not blocked.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject, Qt::ApplicationShortcut);
     readWhenOpened(*this, spoken_);
 }
 

@@ -8,8 +8,11 @@
 #include "app/MainMenuDialog.h"
 #include "dialogkit/DialogMetrics.h"
 #include "dialogkit/ProgramState.h"
+#include "resources/templates/MainMenuTemplate.h"
+#include "resources/templates/RulesTemplates.h"
 #include "screens/ExerciseModes.h"
 #include "screens/ExerciseScreen.h"
+#include "screens/RulesMenu.h"
 #include "tests/support/ScreenTesting.h"
 #include "widgets/FormulaLine.h"
 
@@ -183,24 +186,25 @@ TEST_F(CarelessHands, APastedLineBreakShowsOnTheWorkedSolutionAsInTheField) {
     EXPECT_TRUE(lines.contains(shown)) << lines.join(QLatin1Char('|')).toStdString();
 }
 
-// Alt+L and Escape typed back to back: the Escape comes while the page opens, before the window system has made it
-// the active window, and goes to the window that still has the keyboard, the screen below it.
-TEST_F(CarelessHands, AnEscapeThatComesAsTheWorkedSolutionOpensClosesIt) {
-    open(ExerciseMode::Multiply);
-    answer({QStringLiteral("1+j1")});
+// The key that opens a page and Escape typed back to back, into the window below: the Escape comes while the page
+// opens, before the window system has made it the active window, and goes to the window that still has the keyboard.
+void expectAnEarlyEscapeToClose(QWidget& below, Qt::Key openingKey, Qt::KeyboardModifiers modifiers) {
+    below.activateWindow();  // as the window manager does when the screen above it closes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&below));
+    QWindow* window = below.windowHandle();
     bool pageShown = false, pageActive = true;
-    QTimer::singleShot(0, screen.get(), [this] { QTest::keyClick(window(), Qt::Key_L, Qt::AltModifier); });
-    QTimer::singleShot(0, screen.get(), [this, &pageShown, &pageActive] {
+    QTimer::singleShot(0, &below, [=] { QTest::keyClick(window, openingKey, modifiers); });
+    QTimer::singleShot(0, &below, [&below, window, &pageShown, &pageActive] {
         QWidget* page = QApplication::activeModalWidget();
-        pageShown = page && page != screen.get() && page->isVisible();
+        pageShown = page && page != &below && page->isVisible();
         pageActive = pageShown && page->isActiveWindow();
-        QTest::keyClick(window(), Qt::Key_Escape);
+        QTest::keyClick(window, Qt::Key_Escape);
     });
     QTimer missed;  // a page the Escape missed is closed after a while
     missed.setSingleShot(true);
     bool stayedOpen = false;
-    QObject::connect(&missed, &QTimer::timeout, [this, &stayedOpen] {
-        if (QWidget* page = QApplication::activeModalWidget(); page && page != screen.get()) {
+    QObject::connect(&missed, &QTimer::timeout, [&below, &stayedOpen] {
+        if (QWidget* page = QApplication::activeModalWidget(); page && page != &below) {
             stayedOpen = true;
             page->close();
         }
@@ -211,6 +215,29 @@ TEST_F(CarelessHands, AnEscapeThatComesAsTheWorkedSolutionOpensClosesIt) {
     EXPECT_FALSE(pageActive) << "the Escape came only once the page was active";
     EXPECT_FALSE(stayedOpen) << "the page stayed open";
     missed.stop();
+}
+
+TEST_F(CarelessHands, AnEscapeThatComesAsTheWorkedSolutionOpensClosesIt) {
+    open(ExerciseMode::Multiply);
+    answer({QStringLiteral("1+j1")});
+    expectAnEarlyEscapeToClose(*screen, Qt::Key_L, Qt::AltModifier);
+}
+
+// Every screen that opens above another, from the main menu and from the rules menu, by Enter on its button (a
+// button clicked by Space opens its screen only as the key comes up).
+TEST_F(CarelessHands, AnEscapeThatComesAsAnyScreenOpensClosesIt) {
+    programState().currentMode = ExerciseMode::ToPolar;
+    MainMenuDialog menu;
+    showAndPaint(menu);
+    for (const int button : {mainmenu::PractiseButton, mainmenu::RulesButton, mainmenu::AboutButton}) {
+        SCOPED_TRACE(button);
+        menu.control(button)->setFocus();
+        expectAnEarlyEscapeToClose(menu, Qt::Key_Return, Qt::NoModifier);
+    }
+    Regeln rules;
+    showAndPaint(rules);
+    rules.control(rulesmenu::PolarButton)->setFocus();
+    expectAnEarlyEscapeToClose(rules, Qt::Key_Return, Qt::NoModifier);
 }
 
 // Alt+L and, once the page is painted, Escape, as often as the student likes: the thousandth opening leaves the
