@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <complex>
-#include <map>
+#include <iterator>
 #include <numbers>
 #include <regex>
 #include <string>
@@ -26,82 +26,85 @@ using namespace testing_tasks;
 using stepcheck::line;
 using stepcheck::Value;
 
-// The value of a line of mathematics, as StepCheck reads it.
-std::optional<Value> evaluate(const MathTerm& term) {
-    const std::optional<stepcheck::SideValue> side = stepcheck::evaluateSide(readAloud(term), {});
-    return side ? std::optional(side->value) : std::nullopt;
-}
-
-std::vector<std::string> lines(const WorkedSolution& solution) {
+// The lines of a worked solution, or only those marked as where the slip happens.
+std::vector<std::string> lines(const WorkedSolution& solution, bool onlyMarked = false) {
     std::vector<std::string> all;
     for (const Step& step : solution.steps)
-        all.push_back(line(step));
+        if (step.slipHere || !onlyMarked)
+            all.push_back(line(step));
     return all;
 }
 
 // The program's own texts in a term, in reading order.
-void collectVerbatim(const MathTerm& term, std::vector<std::string>& texts) {
+std::vector<std::string> verbatimTexts(const MathTerm& term) {
+    std::vector<std::string> texts;
     for (const MathPiece& piece : term) {
         if (piece.kind == MathPiece::Kind::Verbatim)
             texts.push_back(piece.text);
         for (const MathTerm& part : piece.parts)
-            collectVerbatim(part, texts);
+            std::ranges::copy(verbatimTexts(part), std::back_inserter(texts));
     }
-}
-std::vector<std::string> verbatimTexts(const MathTerm& term) {
-    std::vector<std::string> texts;
-    collectVerbatim(term, texts);
     return texts;
 }
 
+// Each task worked by hand: its lines, the result in their notation and in the texts of the answer's fields.
+struct Worked {
+    ExerciseMode mode;
+    const ExerciseTask& task;
+    std::vector<std::string> steps;
+    std::string written;
+    std::vector<std::string> result;
+};
+const Worked kWorked[] = {
+    {M::AddSubtract,
+     kDifference,
+     {"12 − j(−8) = 12 + j8", "(−37 + j5) − (12 + j8) = −37 + j5 − 12 − j8 = (−37 − 12) + j(5 − 8) = −49 − j3"},
+     "−49 − j3",
+     {"-49-j3"}},
+    {M::AddSubtract, kSum, {"(3 − j4) + (−2 + j4) = (3 − 2) + j(−4 + 4) = 1"}, "1", {"1+j0"}},
+    {M::AddSubtract,
+     kDoubleSigns,
+     {"30 + j(−45) = 30 − j45", "−12 − j(−20) = −12 + j20",
+      "(30 − j45) + (−12 + j20) = (30 − 12) + j(−45 + 20) = 18 − j25"},
+     "18 − j25",
+     {"18-j25"}},
+    {M::Modulus, kModulus, {"|3 − j4| = √(3² + (−4)²)", "= √(9 + 16) = √(25) = 5"}, "5", {"5"}},
+    {M::Modulus, kPureModulus, {"|j7| = √(0² + 7²)", "= √(49) = 7"}, "7", {"7"}},
+    {M::Multiply,
+     kProduct,
+     {"−1 − j(−9) = −1 + j9", "(2 + j) · (−1 + j9) = 2 · (−1) + 2 · j9 + j · (−1) + j · j9 = −2 + j18 − j + j² · 9",
+      "= −2 + j18 − j − 9", "= (−2 − 9) + j(18 − 1) = −11 + j17"},
+     "−11 + j17",
+     {"-11+j17"}},
+    {M::Divide,
+     kQuotient,
+     {"−1 − j(−9) = −1 + j9", "(−1 + j9)* = −1 − j9",
+      "(2 + j) / (−1 + j9) = ((2 + j) · (−1 − j9)) / ((−1 + j9) · (−1 − j9))",
+      "(2 + j) · (−1 − j9) = 2 · (−1) + 2 · (−j9) + j · (−1) + j · (−j9) = −2 − j18 − j − j² · 9", "= −2 − j18 − j + 9",
+      "= (−2 + 9) + j(−18 − 1) = 7 − j19", "(−1 + j9) · (−1 − j9) = (−1)² − j² · 9²", "= (−1)² + 9² = 1 + 81 = 82",
+      "= (7 − j19) / (82) = (7) / (82) − j(19) / (82)"},
+     "(7 − j19) / (82)",
+     {"7", "+ j (-19)", "82"}},
+    {M::Divide,
+     kReducible,
+     {"(1 + j)* = 1 − j", "(2 + j4) / (1 + j) = ((2 + j4) · (1 − j)) / ((1 + j) · (1 − j))",
+      "(2 + j4) · (1 − j) = 2 · 1 + 2 · (−j) + j4 · 1 + j4 · (−j) = 2 − j2 + j4 − j² · 4", "= 2 − j2 + j4 + 4",
+      "= (2 + 4) + j(−2 + 4) = 6 + j2", "(1 + j) · (1 − j) = 1² − j² · 1²", "= 1² + 1² = 1 + 1 = 2",
+      "= (6 + j2) / (2) = 3 + j"},
+     "(6 + j2) / (2)",
+     {"6", "+ j (2)", "2"}},
+};
+
+const Worked& workedOf(const ExerciseTask& task) {
+    return *std::ranges::find_if(kWorked, [&task](const Worked& w) { return &w.task == &task; });
+}
+WorkedSolution work(const ExerciseTask& task, const TypedAnswer& typed) {
+    return testing_tasks::work(workedOf(task).mode, task, typed);
+}
+
 TEST(WorkedSolution, WorksEveryModeThroughAsATeacherWritesItOnTheBoard) {
-    const struct {
-        ExerciseMode mode;
-        ExerciseTask task;
-        std::vector<std::string> steps;
-        std::string written;  // the result in the notation of the steps
-        std::vector<std::string> result;
-    } cases[] = {
-        {M::AddSubtract,
-         kDifference,
-         {"12 − j(−8) = 12 + j8", "(−37 + j5) − (12 + j8) = −37 + j5 − 12 − j8 = (−37 − 12) + j(5 − 8) = −49 − j3"},
-         "−49 − j3",
-         {"-49-j3"}},
-        {M::AddSubtract, kSum, {"(3 − j4) + (−2 + j4) = (3 − 2) + j(−4 + 4) = 1"}, "1", {"1+j0"}},
-        {M::AddSubtract,
-         kDoubleSigns,
-         {"30 + j(−45) = 30 − j45", "−12 − j(−20) = −12 + j20",
-          "(30 − j45) + (−12 + j20) = (30 − 12) + j(−45 + 20) = 18 − j25"},
-         "18 − j25",
-         {"18-j25"}},
-        {M::Modulus, kModulus, {"|3 − j4| = √(3² + (−4)²)", "= √(9 + 16) = √(25) = 5"}, "5", {"5"}},
-        {M::Modulus, kPureModulus, {"|j7| = √(0² + 7²)", "= √(49) = 7"}, "7", {"7"}},
-        {M::Multiply,
-         kProduct,
-         {"−1 − j(−9) = −1 + j9", "(2 + j) · (−1 + j9) = 2 · (−1) + 2 · j9 + j · (−1) + j · j9 = −2 + j18 − j + j² · 9",
-          "= −2 + j18 − j − 9", "= (−2 − 9) + j(18 − 1) = −11 + j17"},
-         "−11 + j17",
-         {"-11+j17"}},
-        {M::Divide,
-         kQuotient,
-         {"−1 − j(−9) = −1 + j9", "(−1 + j9)* = −1 − j9",
-          "(2 + j) / (−1 + j9) = ((2 + j) · (−1 − j9)) / ((−1 + j9) · (−1 − j9))",
-          "(2 + j) · (−1 − j9) = 2 · (−1) + 2 · (−j9) + j · (−1) + j · (−j9) = −2 − j18 − j − j² · 9",
-          "= −2 − j18 − j + 9", "= (−2 + 9) + j(−18 − 1) = 7 − j19", "(−1 + j9) · (−1 − j9) = (−1)² − j² · 9²",
-          "= (−1)² + 9² = 1 + 81 = 82", "= (7 − j19) / (82) = (7) / (82) − j(19) / (82)"},
-         "(7 − j19) / (82)",
-         {"7", "+ j (-19)", "82"}},
-        {M::Divide,
-         kReducible,
-         {"(1 + j)* = 1 − j", "(2 + j4) / (1 + j) = ((2 + j4) · (1 − j)) / ((1 + j) · (1 − j))",
-          "(2 + j4) · (1 − j) = 2 · 1 + 2 · (−j) + j4 · 1 + j4 · (−j) = 2 − j2 + j4 − j² · 4", "= 2 − j2 + j4 + 4",
-          "= (2 + 4) + j(−2 + 4) = 6 + j2", "(1 + j) · (1 − j) = 1² − j² · 1²", "= 1² + 1² = 1 + 1 = 2",
-          "= (6 + j2) / (2) = 3 + j"},
-         "(6 + j2) / (2)",
-         {"6", "+ j (2)", "2"}},
-    };
-    for (const auto& c : cases) {
-        const WorkedSolution solution = work(c.mode, c.task, TypedAnswer(c.task.fields.size(), "x"));
+    for (const Worked& c : kWorked) {
+        const WorkedSolution solution = work(c.task, TypedAnswer(c.task.fields.size(), "x"));
         EXPECT_EQ(lines(solution), c.steps) << c.task.shown.front();
         EXPECT_EQ(readAloud(solution.written), c.written) << c.task.shown.front();
         EXPECT_EQ(verbatimTexts(solution.result), c.result) << c.task.shown.front();
@@ -111,12 +114,11 @@ TEST(WorkedSolution, WorksEveryModeThroughAsATeacherWritesItOnTheBoard) {
 
 // j² = −1 is said the same way wherever a j² is replaced: in a product, and in a quotient's numerator and denominator.
 TEST(WorkedSolution, SaysJSquaredIsMinusOneTheSameWayWhereverItIsUsed) {
-    for (const auto& [mode, task, replaced] :
-         {std::tuple{M::Multiply, kProduct, std::vector<std::string>{"= −2 + j18 − j − 9"}},
-          std::tuple{M::Divide, kQuotient,
-                     std::vector<std::string>{"= −2 − j18 − j + 9", "= (−1)² + 9² = 1 + 81 = 82"}}}) {
+    const std::pair<const ExerciseTask*, std::vector<std::string>> cases[] = {
+        {&kProduct, {"= −2 + j18 − j − 9"}}, {&kQuotient, {"= −2 − j18 − j + 9", "= (−1)² + 9² = 1 + 81 = 82"}}};
+    for (const auto& [task, replaced] : cases) {
         std::vector<std::string> saidBefore;
-        for (const Step& step : work(mode, task, {"x", "x", "x"}).steps)
+        for (const Step& step : work(*task, {"x", "x", "x"}).steps)
             if (step.note.sentence && std::string(step.note.sentence).find("j²") != std::string::npos) {
                 EXPECT_STREQ(step.note.sentence, "Mit j² = −1:");
                 saidBefore.push_back(line(step));
@@ -126,66 +128,53 @@ TEST(WorkedSolution, SaysJSquaredIsMinusOneTheSameWayWhereverItIsUsed) {
 }
 
 TEST(WorkedSolution, ShowsTheAnswerAsTypedOrItsValueAsTheStepsWriteIt) {
+    const auto typed = [](const ExerciseTask& task, const TypedAnswer& answer) {
+        return readAloud(work(task, answer).typed);
+    };
     // A wrong value in the steps' notation, beside the result.
-    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {"-1+j1"}).typed), "−1 + j");
-    EXPECT_EQ(readAloud(work(M::Modulus, kModulus, {"25"}).typed), "25");
-    EXPECT_EQ(readAloud(work(M::Divide, kQuotient, {"-11", "82", "17"}).typed), "(−11 + j17) / (82)");
+    EXPECT_EQ(typed(kProduct, {"-1+j1"}), "−1 + j");
+    EXPECT_EQ(typed(kModulus, {"25"}), "25");
+    EXPECT_EQ(typed(kQuotient, {"-11", "82", "17"}), "(−11 + j17) / (82)");
     // The text as typed where the way it is written matters or it has no value.
-    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {"-11 + j17"}).typed), "-11 + j17");
-    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {"-11+17"}).typed), "-11+17");
-    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {"2.5+j1"}).typed), "2.5+j1");
-    EXPECT_EQ(readAloud(work(M::Modulus, kModulus, {"√25"}).typed), "√25");
-    const std::string flood(100'000, '7');
-    EXPECT_EQ(readAloud(work(M::Multiply, kProduct, {flood}).typed), std::string(kShownTypedLength, '7') + "…");
-    EXPECT_EQ(readAloud(work(M::Modulus, kModulus, {"äöüäöüäöüäöüäöüäöüäöüäöüä"}).typed), "äöüäöüäöüäöüäöüäöüäöüäöü…");
-    EXPECT_EQ(readAloud(work(M::Divide, kQuotient, {"12", "-3", ""}).typed), "(12 + j □) / (-3)");
+    EXPECT_EQ(typed(kProduct, {"-11 + j17"}), "-11 + j17");
+    EXPECT_EQ(typed(kProduct, {"-11+17"}), "-11+17");
+    EXPECT_EQ(typed(kProduct, {"2.5+j1"}), "2.5+j1");
+    EXPECT_EQ(typed(kModulus, {"√25"}), "√25");
+    EXPECT_EQ(typed(kProduct, {std::string(100'000, '7')}), std::string(kShownTypedLength, '7') + "…");
+    EXPECT_EQ(typed(kModulus, {"äöüäöüäöüäöüäöüäöüäöüäöüä"}), "äöüäöüäöüäöüäöüäöüäöüäöü…");
+    EXPECT_EQ(typed(kQuotient, {"12", "-3", ""}), "(12 + j □) / (-3)");
 }
 
-// The line where the slip happens is marked, and only that line; a slip with no line of its own marks none.
+// The line where the slip happens is marked, and only that line; a slip with no line of its own marks none. The
+// denominator's j² = +1 in a quotient whose divisor has a negative imaginary part is pinned in DiagnosisTest.
 TEST(WorkedSolution, MarksTheLineWhereTheSlipHappens) {
-    // (3 + j4) / (1 − j2) = (−5 + j10) / 5; with j² = +1 in the denominator 1 − 4 = −3.
-    const ExerciseTask withMinus =
-        testing_tasks::task(Operation::Divide, {3, 4}, {1, -2}, {"  3  +  j (4)", "  1  -  j (2)"},
-                            {{"-5", "-5"}, {"5", "5"}, {"10", "+ j (10)"}}, false, true);
     const struct {
-        ExerciseMode mode;
-        ExerciseTask task;
+        const ExerciseTask& task;
         TypedAnswer typed;
-        std::vector<std::string> marked;
+        std::vector<std::size_t> marked;  // the hand-worked lines of the task, from 0
     } cases[] = {
-        {M::Multiply, kProduct, {"7+j17"}, {"= −2 + j18 − j − 9"}},
-        {M::Multiply,
-         kProduct,
-         {"-2+j9"},
-         {"(2 + j) · (−1 + j9) = 2 · (−1) + 2 · j9 + j · (−1) + j · j9 = −2 + j18 − j + j² · 9"}},
-        {M::Multiply, kProduct, {"7-j19"}, {"−1 − j(−9) = −1 + j9"}},
-        {M::Multiply, kProduct, {"-11+j16"}, {}},
-        {M::AddSubtract,
-         kDifference,
-         {"49+j3"},
-         {"(−37 + j5) − (12 + j8) = −37 + j5 − 12 − j8 = (−37 − 12) + j(5 − 8) = −49 − j3"}},
-        {M::AddSubtract,
-         kDifference,
-         {"-25+j13"},
-         {"(−37 + j5) − (12 + j8) = −37 + j5 − 12 − j8 = (−37 − 12) + j(5 − 8) = −49 − j3"}},
-        {M::AddSubtract, kDifference, {"-49+j13"}, {"12 − j(−8) = 12 + j8"}},
-        {M::Modulus, kModulus, {"25"}, {"= √(9 + 16) = √(25) = 5"}},
-        {M::Modulus, kModulus, {"7"}, {"|3 − j4| = √(3² + (−4)²)"}},
-        {M::Modulus, kModulus, {"-1"}, {"|3 − j4| = √(3² + (−4)²)"}},
-        {M::Modulus, kModulus, {"-5"}, {}},
-        {M::Divide, kQuotient, {"-11", "82", "17"}, {"(−1 + j9)* = −1 − j9"}},
-        {M::Divide, kQuotient, {"-11", "82", "-19"}, {"= −2 − j18 − j + 9"}},
-        {M::Divide, kQuotient, {"7", "-80", "-19"}, {"= (−1)² + 9² = 1 + 81 = 82"}},
-        {M::Divide, kQuotient, {"-11", "-80", "-19"}, {"= −2 − j18 − j + 9", "= (−1)² + 9² = 1 + 81 = 82"}},
-        {M::Divide, withMinus, {"-5", "-3", "10"}, {"= 1² + (−2)² = 1 + 4 = 5"}},
-        {M::Divide, withMinus, {"-5", "5", "11"}, {}},
+        {kProduct, {"7+j17"}, {2}},  // j² = +1
+        {kProduct, {"-2+j9"}, {1}},  // part by part
+        {kProduct, {"7-j19"}, {0}},  // the second operand's sign misread
+        {kProduct, {"-11+j16"}, {}},
+        {kDifference, {"49+j3"}, {1}},    // the difference reversed
+        {kDifference, {"-25+j13"}, {1}},  // added
+        {kDifference, {"-49+j13"}, {0}},
+        {kModulus, {"25"}, {1}},  // the root not taken
+        {kModulus, {"7"}, {0}},
+        {kModulus, {"-1"}, {0}},
+        {kModulus, {"-5"}, {}},
+        {kQuotient, {"-11", "82", "17"}, {1}},  // the divisor not conjugated
+        {kQuotient, {"-11", "82", "-19"}, {4}},
+        {kQuotient, {"7", "-80", "-19"}, {7}},
+        {kQuotient, {"-11", "-80", "-19"}, {4, 7}},
+        {kQuotient, {"7", "82", "-18"}, {}},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> marked;
-        for (const Step& step : work(c.mode, c.task, c.typed).steps)
-            if (step.slipHere)
-                marked.push_back(line(step));
-        EXPECT_EQ(marked, c.marked) << c.typed.front();
+        std::vector<std::string> expected;
+        for (std::size_t i : c.marked)
+            expected.push_back(workedOf(c.task).steps.at(i));
+        EXPECT_EQ(lines(work(c.task, c.typed), true), expected) << c.typed.front();
     }
 }
 
@@ -198,41 +187,26 @@ double allowedEnd(const ExerciseTask& task, Value result) {
 
 // The value of a task's answer, worked out here with std::complex: the sum, difference, modulus, product or quotient.
 Value answerValue(const TaskNumbers& numbers) {
+    const auto polar = [](PolarValue v) { return std::polar<double>(v.modulus, v.degrees * std::numbers::pi / 180); };
     const Value a(numbers.first.re, numbers.first.im), b(numbers.second.re, numbers.second.im);
-    switch (numbers.operation) {
-    case Operation::Add:
-        return a + b;
-    case Operation::Subtract:
-        return a - b;
-    case Operation::Modulus:
-        return std::abs(a);
-    case Operation::Multiply:
-        return a * b;
-    case Operation::Divide:
-        return a / b;
-    case Operation::ToPolar:
-        return a;
-    case Operation::ToCartesian:
-        return std::polar<double>(numbers.firstPolar.modulus, numbers.firstPolar.degrees * std::numbers::pi / 180);
-    case Operation::PolarMultiply:
-    case Operation::PolarDivide:
-    case Operation::AddPhasors: {
-        const Value p =
-            std::polar<double>(numbers.firstPolar.modulus, numbers.firstPolar.degrees * std::numbers::pi / 180);
-        const Value q =
-            std::polar<double>(numbers.secondPolar.modulus, numbers.secondPolar.degrees * std::numbers::pi / 180);
-        return numbers.operation == Operation::PolarMultiply ? p * q
-               : numbers.operation == Operation::PolarDivide ? p / q
-                                                             : p + q;
-    }
-    }
-    return {};
+    const Value p = polar(numbers.firstPolar), q = polar(numbers.secondPolar);
+    using O = Operation;
+    const O o = numbers.operation;
+    return o == O::Add             ? a + b
+           : o == O::Subtract      ? a - b
+           : o == O::Modulus       ? std::abs(a)
+           : o == O::Multiply      ? a * b
+           : o == O::Divide        ? a / b
+           : o == O::ToPolar       ? a
+           : o == O::ToCartesian   ? p
+           : o == O::PolarMultiply ? p * q
+           : o == O::PolarDivide   ? p / q
+                                   : p + q;  // the phasors' sum
 }
 
 // No part that is zero, no "0 · …" and no factor 1 before j where a teacher writes nothing or "j", once the task is
-// restated; the task's double
-// signs each resolved on a line of their own, and no other line of that kind. (The patterns are bytes of UTF-8: a
-// sign of several bytes stands in a group of its own.)
+// restated; the task's double signs each resolved on a line of their own, and no other line of that kind. (The
+// patterns are bytes of UTF-8: a sign of several bytes stands in a group of its own.)
 void expectNoClutter(const WorkedSolution& solution, const ExerciseTask& task) {
     static const std::regex clutter("j0($|[^0-9])|j1($|[^0-9])|(\\+|−) 0($|[^0-9²])");
     static const std::regex zeroFactor("(^|[^0-9])0 ·|· 0($|[^0-9])");
@@ -283,7 +257,9 @@ TEST(WorkedSolution, EveryStepOfThousandsOfDrawnTasksHoldsIsWrittenWithoutClutte
             } else {
                 ASSERT_EQ(sorted(verbatimTexts(solution.result)), sorted(shown)) << named;
                 expectNoClutter(solution, task);
-                EXPECT_LT(std::abs(evaluate(solution.written).value_or(Value(1e9)) - result), 1e-9) << named;
+                const std::optional<stepcheck::SideValue> written =
+                    stepcheck::evaluateSide(readAloud(solution.written), {});
+                EXPECT_LT(std::abs((written ? written->value : Value(1e9)) - result), 1e-9) << named;
             }
             EXPECT_EQ(solution.diagnosis.finding, Finding::Right) << named;
             EXPECT_TRUE(solution.explanation.empty()) << named;

@@ -73,6 +73,13 @@ protected:
         return {text(r1::RightCountField), text(r1::WrongCountField), text(r1::PercentField)};  // same on both
     }
     QStringList rightAnswer() const { return rightAnswerOn(*screen); }
+    // What every field of the screen shows: the task, the inputs, the verdict and the counts.
+    QStringList texts() const {
+        QStringList all;
+        for (QLineEdit* shown : screen->findChildren<QLineEdit*>())
+            all << shown->text();
+        return all;
+    }
     // Another window takes the screen's place on top for a moment, as a window dragged over it does.
     void coverAndUncover() {
         QDialog cover(screen.get());
@@ -84,6 +91,23 @@ protected:
         screen->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
         QApplication::processEvents();
+    }
+    // Alt+L, and Escape on the worked solution should it open: the texts of its lines, or nothing where none opened.
+    std::optional<QStringList> workedSolutionLines() {
+        std::optional<QStringList> lines;
+        QTimer::singleShot(50, [this, &lines] {
+            if (QWidget* page = QApplication::activeModalWidget(); page && page != screen.get()) {
+                lines.emplace();
+                for (QLabel* line : page->findChildren<QLabel*>())
+                    *lines << line->accessibleName() + line->text();
+                QTest::keyClick(page, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier);
+        QTest::qWait(100);
+        screen->activateWindow();  // as a window manager does when the page closes; offscreen Qt does not
+        EXPECT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+        return lines;
     }
     std::string nextTask() const {
         RandomSource copy = programState().random;
@@ -108,7 +132,9 @@ protected:
     }
 };
 
-TEST_P(BothScreens, CountEveryCheckButNotTheSecondPressOfADoubleClickKeepTheCountsOnANewTaskAndZeroThemOnAReset) {
+// Alt+N from the last input and Alt+A from a button: the keys act wherever the focus is. (That a double click on
+// "Berechnen" checks once, CarelessHands.DoublePress pins for both kinds of screen.)
+TEST_P(BothScreens, CountEveryCheckKeepTheCountsOnANewTaskByAltNAndZeroThemOnAResetByAltA) {
     answer({QStringLiteral("x")});
     answer(rightAnswer());  // the same task, corrected
     EXPECT_EQ(counts(), QStringList({"1", "1", "50 Prozent richtig"}));
@@ -116,11 +142,13 @@ TEST_P(BothScreens, CountEveryCheckButNotTheSecondPressOfADoubleClickKeepTheCoun
     answer(rightAnswer());
     EXPECT_EQ(text(ids().task).toStdString(), next);
     EXPECT_EQ(counts(), QStringList({"2", "1", "67 Prozent richtig"}));
-    for (const auto& [button, countsAfter] : {std::pair{ids().newTask, QStringList{"2", "2", "50 Prozent richtig"}},
-                                              std::pair{ids().reset, QStringList{"0", "0", "0 Prozent richtig"}}}) {
+    for (const auto& [key, countsAfter] : {std::pair{Qt::Key_N, QStringList{"2", "2", "50 Prozent richtig"}},
+                                           std::pair{Qt::Key_A, QStringList{"0", "0", "0 Prozent richtig"}}}) {
         answer({QStringLiteral("x")});
         const std::string following = nextTask();
-        click(button);
+        QWidget* from = key == Qt::Key_N ? field(ids().answers.back()) : screen->control(ids().compute);
+        from->setFocus();
+        QTest::keyClick(from, key, Qt::AltModifier);
         EXPECT_EQ(counts(), countsAfter);
         EXPECT_EQ(text(ids().task).toStdString(), following);
         for (QLineEdit* shown : screen->findChildren<QLineEdit*>()) {  // no verdict and no correct answer left
@@ -129,15 +157,13 @@ TEST_P(BothScreens, CountEveryCheckButNotTheSecondPressOfADoubleClickKeepTheCoun
         }
         EXPECT_EQ(focus(), field(ids().answers[0]));
     }
-    // A double click on "Berechnen" checks once: its second press would judge the new task's empty inputs.
-    fill(rightAnswer());
-    QTest::mouseClick(screen->control(ids().compute), Qt::LeftButton);
-    QTest::mouseDClick(screen->control(ids().compute), Qt::LeftButton);  // a second press, as Qt delivers it
-    QTest::mouseRelease(screen->control(ids().compute), Qt::LeftButton);
-    EXPECT_EQ(counts(), QStringList({"1", "0", "100 Prozent richtig"}));
 }
 
-TEST_P(BothScreens, OpenTheRulePageOfTheirModeOnAltROrAClickAndReturnTheFocusToTheFirstInput) {
+TEST_P(BothScreens, NameTheirKeysAndOpenTheRulePageOfTheirModeOnAltROrAClickAndReturnTheFocusToTheFirstInput) {
+    // As a tooltip; a screen reader hears it too (the reference texts of the screens).
+    for (const auto& [button, key] :
+         {std::pair{ids().newTask, "N"}, {ids().reset, "A"}, {ids().rule, "R"}, {ids().workedSolution, "L"}})
+        EXPECT_EQ(screen->control(button)->toolTip(), QStringLiteral("Tastenkürzel: Alt+") + key);
     answer({QStringLiteral("7")});
     const QString task = text(ids().task);
     screen->control(ids().compute)->setFocus();
@@ -148,48 +174,31 @@ TEST_P(BothScreens, OpenTheRulePageOfTheirModeOnAltROrAClickAndReturnTheFocusToT
     EXPECT_EQ(focus(), field(ids().answers[0]));
 }
 
-TEST_P(BothScreens, PressNewTaskAndResetOnAltNAndAltAFromAnywhereAndNameTheKeys) {
-    answer({QStringLiteral("x")});
-    const QString task = text(ids().task);
-    QTest::keyClick(field(ids().answers.back()), Qt::Key_N, Qt::AltModifier);
-    EXPECT_NE(text(ids().task), task);
-    EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
-    screen->control(ids().compute)->setFocus();
-    QTest::keyClick(focus(), Qt::Key_A, Qt::AltModifier);
-    EXPECT_EQ(counts(), QStringList({"0", "0", "0 Prozent richtig"}));
-    for (const auto& [button, key] :
-         {std::pair{ids().newTask, "N"}, {ids().reset, "A"}, {ids().rule, "R"}, {ids().workedSolution, "L"}}) {
-        EXPECT_EQ(screen->control(button)->toolTip(), QStringLiteral("Tastenkürzel: Alt+") + key);
-        EXPECT_EQ(screen->control(button)->accessibleDescription(), QStringLiteral("Tastenkürzel: Alt+") + key);
-    }
-}
-
-// Whether a modal screen opens above the exercise screen while `trigger` runs; one that does is closed.
-bool opensAScreen(QWidget* below, const std::function<void()>& trigger) {
-    bool opened = false;
-    QTimer::singleShot(50, [below, &opened] {
-        if (QWidget* top = QApplication::activeModalWidget(); top && top != below) {
-            opened = true;
-            top->close();
-        }
-    });
-    trigger();
-    QTest::qWait(100);
-    below->activateWindow();  // as a window manager does when the screen above closes; offscreen Qt does not
-    EXPECT_TRUE(QTest::qWaitForWindowActive(below));
-    return opened;
-}
-
-TEST_P(BothScreens, OfferTheWorkedSolutionFromAWrongAnswerUntilTheNextTaskAndNeverBefore) {
+// Alt+L opens the worked solution exactly while its button is enabled: from a wrong answer until the next task. Back
+// from it on Escape the screen is as it was; a click opens it too, leaving the focus where it was; it counts nothing.
+TEST_P(BothScreens, OfferTheWorkedSolutionFromAWrongAnswerUntilTheNextTaskAndReturnFromItAsTheyWere) {
     const auto offered = [this](const char* when) {
         const bool enabled = screen->control(ids().workedSolution)->isEnabled();
-        const bool opens = opensAScreen(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier); });
-        EXPECT_EQ(opens, enabled) << when << ": Alt+L opens the page exactly while the button is enabled";
+        EXPECT_EQ(workedSolutionLines().has_value(), enabled) << when << ": Alt+L opens exactly while it is enabled";
         return enabled;
     };
     EXPECT_FALSE(offered("before the first check"));
-    answer({QStringLiteral("x")});
-    EXPECT_TRUE(offered("after a wrong answer"));
+    answer({QStringLiteral("7")});
+    const QImage before = screenImage(*screen);
+    QWidget* focusBefore = focus();
+    const QStringList textsBefore = texts();
+    EXPECT_TRUE(screen->control(ids().workedSolution)->isEnabled());
+    const std::optional<QStringList> page = workedSolutionLines();
+    ASSERT_TRUE(page) << "after a wrong answer";
+    EXPECT_TRUE(page->join(QLatin1Char('\n')).contains(QLatin1String("7"))) << "the page shows the answer";
+    EXPECT_EQ(texts(), textsBefore);
+    EXPECT_EQ(focus(), focusBefore);
+    EXPECT_EQ(screenImage(*screen), before);
+    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids().workedSolution); }),
+              QStringLiteral("Loesungsweg"));
+    EXPECT_EQ(focus(), focusBefore) << "a click leaves the focus where it was";
+    screen->activateWindow();  // as a window manager does when the page closes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
     answer({QStringLiteral("y")});
     EXPECT_TRUE(offered("after a second wrong answer"));
     answer(rightAnswer());
@@ -205,46 +214,11 @@ TEST_P(BothScreens, OfferTheWorkedSolutionFromAWrongAnswerUntilTheNextTaskAndNev
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"})) << "the page counts nothing";
 }
 
-TEST_P(BothScreens, OpenTheWorkedSolutionOnAltLOrAClickAndReturnOnEscapeAsTheyWere) {
-    answer({QStringLiteral("7")});
-    const QImage before = screenImage(*screen);
-    QWidget* focusBefore = focus();
-    QStringList texts;
-    for (QLineEdit* shown : screen->findChildren<QLineEdit*>())
-        texts << shown->text();
-    QStringList pageLines;
-    whenModalOpens(screen.get(), [&pageLines](QWidget& page) {
-        for (QLabel* line : page.findChildren<QLabel*>())
-            pageLines << line->accessibleName() + line->text();
-        QTest::keyClick(&page, Qt::Key_Escape);
-    });
-    QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier);
-    screen->activateWindow();  // as a window manager does when the page closes
-    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
-    EXPECT_TRUE(pageLines.join(QLatin1Char('\n')).contains(QLatin1String("7"))) << "the page shows the answer";
-    QStringList textsAfter;
-    for (QLineEdit* shown : screen->findChildren<QLineEdit*>())
-        textsAfter << shown->text();
-    EXPECT_EQ(textsAfter, texts);
-    EXPECT_EQ(focus(), focusBefore);
-    EXPECT_EQ(screenImage(*screen), before);
-    EXPECT_EQ(classOfScreenOpenedBy(screen.get(), [this] { click(ids().workedSolution); }),
-              QStringLiteral("Loesungsweg"));
-    EXPECT_EQ(focus(), focusBefore) << "a click leaves the focus where it was";
-    EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
-}
-
 // Whatever hides the screen for a while, it comes back with its task, the answer as typed and its messages.
 TEST_P(BothScreens, KeepTheirTaskTheTypedAnswerAndTheirMessagesWhenShownAgain) {
     answer({QStringLiteral("x")});
     field(ids().answers.front())->setText(QStringLiteral("7"));
-    const auto shown = [this] {
-        QStringList texts;
-        for (QLineEdit* each : screen->findChildren<QLineEdit*>())
-            texts << each->text();
-        return texts;
-    };
-    const QStringList before = shown();
+    const QStringList before = texts();
     ASSERT_TRUE(before.join(QString()).contains(QStringLiteral("7")));
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"minimised and restored",
@@ -256,13 +230,12 @@ TEST_P(BothScreens, KeepTheirTaskTheTypedAnswerAndTheirMessagesWhenShownAgain) {
              ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
          }},
         {"covered by another window", [this] { coverAndUncover(); }},
-        {"back from its worked solution",
-         [this] { opensAScreen(screen.get(), [this] { QTest::keyClick(focus(), Qt::Key_L, Qt::AltModifier); }); }},
+        {"back from its worked solution", [this] { workedSolutionLines(); }},
         {"back from its rule page", [this] { classOfScreenOpenedBy(screen.get(), [this] { click(ids().rule); }); }},
     };
     for (const auto& [way, hideAndShow] : ways) {
         hideAndShow();
-        EXPECT_EQ(shown(), before) << way;
+        EXPECT_EQ(texts(), before) << way;
         EXPECT_TRUE(screen->control(ids().workedSolution)->isEnabled()) << way;
     }
     EXPECT_EQ(counts(), QStringList({"0", "1", "0 Prozent richtig"}));
@@ -282,22 +255,17 @@ bool fieldIsRight(const AnswerField& field, const QString& typed) {
     if (!field.byValue)
         return typed == QString::fromStdString(field.expected);
     const JudgedValue& right = *field.byValue;
+    const auto within = [&right](double off) { return std::abs(off) <= right.tolerance + 1e-9; };
     if (right.kind == JudgedValue::Kind::Cartesian) {
         static const QRegularExpression cartesian(QStringLiteral("^(.+)([+-])j(.+)$"));
-        const QRegularExpressionMatch parts = cartesian.match(typed);
-        const std::optional<double> x = parts.hasMatch() ? typedNumber(parts.captured(1)) : std::nullopt;
-        const std::optional<double> y = parts.hasMatch() ? typedNumber(parts.captured(3)) : std::nullopt;
+        const QRegularExpressionMatch parts = cartesian.match(typed);  // without a match, no part is a number
+        const std::optional<double> x = typedNumber(parts.captured(1)), y = typedNumber(parts.captured(3));
         const double sign = parts.captured(2) == QStringLiteral("-") ? -1 : 1;
-        return x && y && std::abs(*x - right.value) <= right.tolerance + 1e-9 &&
-               std::abs(sign * *y - right.imaginary) <= right.tolerance + 1e-9;
+        return x && y && within(*x - right.value) && within(sign * *y - right.imaginary);
     }
     const std::optional<double> value = typedNumber(typed);
-    if (!value)
-        return false;
-    double off = std::abs(*value - right.value);
-    if (right.kind == JudgedValue::Kind::Angle)
-        off = std::abs(std::remainder(*value - right.value, 360.0));
-    return off <= right.tolerance + 1e-9;
+    return value && within(right.kind == JudgedValue::Kind::Angle ? std::remainder(*value - right.value, 360.0)
+                                                                  : *value - right.value);
 }
 
 long residentBytes() {
@@ -311,9 +279,7 @@ long residentBytes() {
 // a rule page and reopenings between them. The tally must agree with the test's own count after every check and
 // the count fields at the end; the memory may not grow. TESSARO_SOAK_CHECKS=N plays N checks.
 TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
-    const int checks = qEnvironmentVariableIntValue("TESSARO_SOAK_CHECKS") > 0
-                           ? qEnvironmentVariableIntValue("TESSARO_SOAK_CHECKS")
-                           : 3000;
+    const int asked = qEnvironmentVariableIntValue("TESSARO_SOAK_CHECKS"), checks = asked > 0 ? asked : 3000;
     std::mt19937 random(7);
     const QString odd[] = {QString(), QStringLiteral("３+j４"), QStringLiteral("3−j4"), QStringLiteral("😀"),
                            QString(100'000, QLatin1Char('7'))};
@@ -368,14 +334,12 @@ TEST_P(BothScreens, KeepTheTallyExactAndTheMemoryFlatOverThousandsOfChecks) {
 TEST_P(BothScreens, AltWithALetterTypesNothingIntoAnInput) {
     QLineEdit* input = field(ids().answers.front());
     input->setFocus();
-    QTest::keyClicks(input, QStringLiteral("12"));
-    for (const Qt::Key letter : {Qt::Key_A, Qt::Key_S, Qt::Key_X, Qt::Key_Q, Qt::Key_J, Qt::Key_1})
-        QTest::keyClick(input, letter, Qt::AltModifier);
-    EXPECT_EQ(input->text(), QString()) << "Alt+A resets the score and so draws a new task";
     QTest::keyClicks(input, QStringLiteral("34"));
     for (const Qt::Key letter : {Qt::Key_S, Qt::Key_X, Qt::Key_Q, Qt::Key_J, Qt::Key_1})
         QTest::keyClick(input, letter, Qt::AltModifier);
     EXPECT_EQ(input->text(), QStringLiteral("34"));
+    QTest::keyClick(input, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(input->text(), QString()) << "Alt+A resets the score and so draws a new task";
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, BothScreens,
